@@ -1,0 +1,33 @@
+#include "app/ui/calendar_app.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <clocale>
+
+#include "app/ui/calendar_dlg.h"
+
+namespace chronel {
+
+void PrepareApplication() {
+    // QApplication adopts the user's locale; the fields are formatted and read with printf and
+    // scanf conventions, which want '.' as the decimal point.
+    std::setlocale(LC_NUMERIC, "C");
+    QApplication::setApplicationName("chronel");
+    QApplication::setApplicationDisplayName("Chronel");
+    QApplication::setOrganizationDomain("chronel.org");
+    QApplication::setDesktopFileName("org.chronel.Chronel");
+    QApplication::setApplicationVersion(CHRONEL_VERSION);
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256}) icon.addFile(QString(":/icons/chronel-%1.png").arg(size));
+    QApplication::setWindowIcon(icon);
+}
+
+int CCalendarApp::InitInstance(int& argc, char** argv) {
+    QApplication app(argc, argv);
+    PrepareApplication();
+    CCalendarDlg dialog;
+    dialog.exec();
+    return 0;
+}
+
+}  // namespace chronel

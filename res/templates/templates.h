@@ -1,0 +1,19 @@
+#pragma once
+// The dialog templates of the program's windows and the texts of its string table.
+
+#include "platform/core/dialog_template.h"
+
+namespace chronel {
+
+const DialogTemplate& MainDialogTemplate();       // 102, the main window
+const DialogTemplate& AboutDialogTemplate();      // 100, the About box
+const DialogTemplate& LocationsDialogTemplate();  // 151, the Locations window
+const DialogTemplate& ComputusDialogTemplate();   // 153, the Computus window
+
+// String 101: the About item of the main window's context menu ('&' marks the mnemonic).
+inline constexpr const char* kAboutMenuText = "&About Orvik...";
+
+// The twelve month names, indexed 1..12 (index 0 is empty); also the items of the month lists.
+extern const char* const g_monthNames[13];
+
+}  // namespace chronel

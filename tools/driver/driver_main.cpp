@@ -1,0 +1,55 @@
+// chronel-driver: runs the real windows on the offscreen platform and performs scripted user
+// actions, printing what a user would read. Used by the end-to-end tests and the benchmarks.
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+
+#include "app/core/command_line.h"
+#include "app/core/today.h"
+#include "app/core/trace.h"
+#include "app/ui/calendar_app.h"
+#include "app/ui/calendar_dlg.h"
+#include "tools/driver/script_runner.h"
+
+int main(int argc, char** argv) {
+    Q_INIT_RESOURCE(icons);
+    const chronel::CommandLine cl =
+        chronel::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc), true);
+    if (!cl.error.empty() || cl.files.size() > 1) {
+        std::fprintf(stderr, "chronel-driver: %s\n", cl.error.empty() ? "at most one script file" : cl.error.c_str());
+        return 2;
+    }
+    if (cl.help) {
+        std::printf(
+            "Usage: chronel-driver [--today YYYY-MM-DD] [--trace] [SCRIPT]\n"
+            "Runs the windows without a display and performs the actions of SCRIPT (or standard\n"
+            "input), one per line: type W ID TEXT | key W ID KEY | click W ID | dblclick W ID |\n"
+            "select W ID TEXT | dump W | get W ID. Windows: main, locations, computus.\n");
+        return 0;
+    }
+    if (cl.version) {
+        std::printf("chronel-driver %s\n", CHRONEL_VERSION);
+        return 0;
+    }
+    std::ifstream file;
+    if (!cl.files.empty()) {
+        file.open(cl.files.front());
+        if (!file) {
+            std::fprintf(stderr, "chronel-driver: cannot read %s\n", cl.files.front().c_str());
+            return 2;
+        }
+    }
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    chronel::EnableTrace(cl.trace);
+    if (cl.today) chronel::FixToday(cl.today);
+
+    QApplication app(argc, argv);
+    chronel::PrepareApplication();
+    chronel::CCalendarDlg main;
+    main.show();
+    QCoreApplication::processEvents();
+    chronel::ScriptRunner runner(main, std::cout, std::cerr);
+    return runner.Run(cl.files.empty() ? std::cin : static_cast<std::istream&>(file));
+}
