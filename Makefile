@@ -1,0 +1,58 @@
+# Chronel: two commands do all set-up on a fresh Debian 12 machine.
+#   make run    install what is missing, configure, build, start the program
+#   make test   the same, then every test (window tests on Qt's offscreen platform)
+# Further: make bench (benchmarks), make asan-test (tests under AddressSanitizer and
+# UndefinedBehaviorSanitizer), make install, make clean.
+
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
+CMAKE_ARGS ?=
+
+# Debian packages the build and the tests need.
+PACKAGES := cmake make g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev \
+            desktop-file-utils appstream fonts-dejavu-core
+
+.PHONY: run test bench asan-test install clean deps configure build
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do \
+	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	    if [ "$$(id -u)" = 0 ]; then \
+	        echo "Installing:" $$missing; \
+	        apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $$missing; \
+	    else \
+	        echo "Missing packages. Run:"; echo "  sudo apt-get install $$missing"; exit 1; \
+	    fi; \
+	fi
+
+$(BUILD)/CMakeCache.txt: | deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS)
+
+configure: deps $(BUILD)/CMakeCache.txt
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	./$(BUILD)/app/chronel
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	./bench/run_benchmarks.sh $(BUILD)
+
+$(ASAN_BUILD)/CMakeCache.txt: | deps
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCHRONEL_SANITIZE=ON -DCHRONEL_BENCH=OFF $(CMAKE_ARGS)
+
+asan-test: deps $(ASAN_BUILD)/CMakeCache.txt
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+install: build
+	cmake --install $(BUILD)
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)
