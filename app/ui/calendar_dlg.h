@@ -3,6 +3,7 @@
 // everything that depends on the day. Every change of date sets m_jd and ends in
 // UpdateAllPanels, which derives all the rest from it.
 
+#include <QRect>
 #include <array>
 #include <memory>
 #include <string>
@@ -14,7 +15,8 @@ class QMenu;
 
 namespace chronel {
 
-class CQuickButton;
+class CComputusDlg;
+class CLocationsDlg;
 
 class CCalendarDlg : public TemplateDialog {
     Q_OBJECT
@@ -27,6 +29,18 @@ public:
 
     void UpdateAllPanels();
     void OnToday();
+
+    // Sun and Moon rise and set for a Gregorian date (astronomical year) and a place (degrees,
+    // east and north positive; hours east of Greenwich) into the five fields of the main window.
+    void ComputeRiseSet(int year, int month, int day, double longitude, double latitude, double timeZone);
+
+    void OnSelchangeRegionA();
+    void OnSelchangeRegionB();
+    void OnOpenLocations();
+    void OnOpenComputus();
+
+    // Test hook: the next creation of a side window fails, as when the system refuses it.
+    void FailNextWindowCreation() { m_failNextCreation = true; }
 
     // The About box (modal).
     void OnAbout();
@@ -42,19 +56,31 @@ public:
 protected:
     bool KeyPressed(int key, int focusId) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void OnInitDialog();
     void ConnectHandlers();
     void ShowDatePanels();
+    void LoadObserver();
+    void FillRegionLists();
+    void ShowLocalDateRow(int list, const std::array<int, 5>& fields);
+    void RefreshMoonStrip();
+    QRect MoonPictureRect() const;
 
     // Applies a change of the date state and recomputes everything.
     template <class Fn>
     void Change(Fn&& change);
 
     DateState m_dates;
+    double m_moonShownJD = -1.0;  // day for which the Moon strip was last redrawn; -1 not yet
     QMenu* m_systemMenu = nullptr;
-    int m_moonPictureShown = -1;
+    CLocationsDlg* m_locationsDlg = nullptr;  // created on first use, owned as a child window
+    CComputusDlg* m_computusDlg = nullptr;
+    bool m_computusShown = false;  // once set, every recomputation refreshes the Computus window
+    bool m_failNextCreation = false;
+    int m_moonPicture = 0;         // index 0..7 of the picture for m_moonShownJD
+    int m_moonPictureShown = -1;   // resource number last painted
 };
 
 }  // namespace chronel

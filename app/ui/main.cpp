@@ -7,9 +7,10 @@
 #include "app/core/command_line.h"
 #include "app/core/trace.h"
 #include "app/ui/calendar_app.h"
+#include "platform/ui/resources.h"
 
 int main(int argc, char** argv) {
-    Q_INIT_RESOURCE(icons);
+    InitChronelResources();
     const chronel::CommandLine cl = chronel::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc), false);
     if (!cl.error.empty()) {
         std::fprintf(stderr, "chronel: %s\nTry 'chronel --help'.\n", cl.error.c_str());

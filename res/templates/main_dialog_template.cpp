@@ -3,12 +3,12 @@
 
 namespace chronel {
 
-const char* const g_monthNames[13] = {"",     "January", "February",  "March",   "April",    "May",     "June",
-                                      "July", "August",  "September", "October", "November", "December"};
+const std::array<std::string, 12> g_monthNames = {"January", "February", "March",     "April",   "May",      "June",
+                                                  "July",    "August",   "September", "October", "November", "December"};
 
 namespace {
 
-std::vector<std::string> MonthItems() { return {g_monthNames + 1, g_monthNames + 13}; }
+std::vector<std::string> MonthItems() { return {g_monthNames.begin(), g_monthNames.end()}; }
 
 ControlTemplate Label(const char* text, int x, int y, int w, int h, unsigned style = kNone) {
     return {kNoId, ControlKind::Static, text, {}, x, y, w, h, style};

@@ -1,6 +1,9 @@
 #pragma once
 // The dialog templates of the program's windows and the texts of its string table.
 
+#include <array>
+#include <string>
+
 #include "platform/core/dialog_template.h"
 
 namespace chronel {
@@ -13,7 +16,7 @@ const DialogTemplate& ComputusDialogTemplate();   // 153, the Computus window
 // String 101: the About item of the main window's context menu ('&' marks the mnemonic).
 inline constexpr const char* kAboutMenuText = "&About Orvik...";
 
-// The twelve month names, indexed 1..12 (index 0 is empty); also the items of the month lists.
-extern const char* const g_monthNames[13];
+// The twelve month names, "January" at index 0; also the items of the month lists.
+extern const std::array<std::string, 12> g_monthNames;
 
 }  // namespace chronel

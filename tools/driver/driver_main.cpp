@@ -10,11 +10,12 @@
 #include "app/core/today.h"
 #include "app/core/trace.h"
 #include "app/ui/calendar_app.h"
+#include "platform/ui/resources.h"
 #include "app/ui/calendar_dlg.h"
 #include "tools/driver/script_runner.h"
 
 int main(int argc, char** argv) {
-    Q_INIT_RESOURCE(icons);
+    InitChronelResources();
     const chronel::CommandLine cl =
         chronel::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc), true);
     if (!cl.error.empty() || cl.files.size() > 1) {
