@@ -14,6 +14,16 @@
 #include "app/ui/calendar_dlg.h"
 #include "tools/driver/script_runner.h"
 
+namespace {
+// The offscreen platform cannot raise windows or grab the keyboard and says so each time a
+// popup opens; those notes are not what a user reads and would only blur the driver's output.
+QtMessageHandler g_defaultHandler = nullptr;
+void QuietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (text.startsWith("This plugin does not support")) return;
+    if (g_defaultHandler) g_defaultHandler(type, context, text);
+}
+}  // namespace
+
 int main(int argc, char** argv) {
     InitChronelResources();
     const chronel::CommandLine cl =
@@ -46,6 +56,7 @@ int main(int argc, char** argv) {
     chronel::EnableTrace(cl.trace);
     if (cl.today) chronel::FixToday(cl.today);
 
+    g_defaultHandler = qInstallMessageHandler(QuietOffscreenNotes);
     QApplication app(argc, argv);
     chronel::PrepareApplication();
     chronel::CCalendarDlg main;
