@@ -18,7 +18,8 @@ void PrepareApplication() {
     QApplication::setDesktopFileName("org.chronel.Chronel");
     QApplication::setApplicationVersion(CHRONEL_VERSION);
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256}) icon.addFile(QString(":/icons/chronel-%1.png").arg(size));
+    // Sizes given, so no picture is read before the window system asks for one.
+    for (int size : {16, 32, 48, 64, 128, 256}) icon.addFile(QString(":/icons/chronel-%1.png").arg(size), QSize(size, size));
     QApplication::setWindowIcon(icon);
 }
 

@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <iostream>
+#include <map>
 
 #include "app/core/date_steps.h"
 #include "app/core/program_tables.h"
@@ -65,7 +66,13 @@ constexpr double kMoonPictureX = 275 / 1.5;
 constexpr double kMoonPictureY = 307 / 1.625;
 constexpr int kMoonPictureSize = 31;  // pixels
 
-QString MoonPicturePath(int resource) { return QString(":/moon/moon_%1.png").arg(resource); }
+// The eight pictures, loaded once (a "@2x" variant is picked on a scaled screen).
+const QPixmap& MoonPicture(int resource) {
+    static std::map<int, QPixmap> pictures;
+    auto it = pictures.find(resource);
+    if (it == pictures.end()) it = pictures.emplace(resource, QPixmap(QString(":/moon/moon_%1.png").arg(resource))).first;
+    return it->second;
+}
 
 }  // namespace
 
@@ -256,7 +263,7 @@ void CCalendarDlg::paintEvent(QPaintEvent* event) {
     const int resource = MoonPictureResource(m_moonPicture);
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawPixmap(MoonPictureRect(), QPixmap(MoonPicturePath(resource)));
+    painter.drawPixmap(MoonPictureRect(), MoonPicture(resource));
     m_moonPictureShown = resource;
 }
 

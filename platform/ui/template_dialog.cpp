@@ -26,24 +26,19 @@ Qt::Alignment TextAlignment(unsigned style, Qt::Alignment vertical) {
     return h | vertical;
 }
 
-// Position at which text goes into a list sorted alphabetically without regard to case; equal
-// names go after those already there.
-int SortedPosition(const QStringList& items, const QString& text) {
-    int pos = 0;
-    while (pos < items.size() && QString::compare(items[pos], text, Qt::CaseInsensitive) <= 0) ++pos;
-    return pos;
-}
-
-QStringList ItemsOf(const QComboBox* combo) {
-    QStringList items;
-    for (int i = 0; i < combo->count(); ++i) items << combo->itemText(i);
-    return items;
-}
-
-QStringList ItemsOf(const QListWidget* list) {
-    QStringList items;
-    for (int i = 0; i < list->count(); ++i) items << list->item(i)->text();
-    return items;
+// Position at which text goes into a list of count items sorted alphabetically without regard
+// to case (itemText gives the item at a position); equal names go after those already there.
+template <class ItemText>
+int SortedPosition(int count, const QString& text, ItemText itemText) {
+    int low = 0, high = count;
+    while (low < high) {
+        const int mid = (low + high) / 2;
+        if (QString::compare(itemText(mid), text, Qt::CaseInsensitive) <= 0)
+            low = mid + 1;
+        else
+            high = mid;
+    }
+    return low;
 }
 
 }  // namespace
@@ -249,12 +244,14 @@ int TemplateDialog::AddItem(int id, const std::string& text) {
     QWidget* w = Control(id);
     const QString t = Q(text);
     if (auto* combo = qobject_cast<QComboBox*>(w)) {
-        const int pos = sorted ? SortedPosition(ItemsOf(combo), t) : combo->count();
+        const int pos = sorted ? SortedPosition(combo->count(), t, [combo](int i) { return combo->itemText(i); })
+                               : combo->count();
         combo->insertItem(pos, t);
         return pos;
     }
     if (auto* list = qobject_cast<QListWidget*>(w)) {
-        const int pos = sorted ? SortedPosition(ItemsOf(list), t) : list->count();
+        const int pos = sorted ? SortedPosition(list->count(), t, [list](int i) { return list->item(i)->text(); })
+                               : list->count();
         list->insertItem(pos, t);
         return pos;
     }

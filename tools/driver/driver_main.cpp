@@ -62,6 +62,9 @@ int main(int argc, char** argv) {
     chronel::CCalendarDlg main;
     main.show();
     QCoreApplication::processEvents();
-    chronel::ScriptRunner runner(main, std::cout, std::cerr);
+    // CHRONEL_DRIVER_TIMES names a file that receives each action's duration (benchmarks).
+    std::ofstream times;
+    if (const char* path = std::getenv("CHRONEL_DRIVER_TIMES")) times.open(path);
+    chronel::ScriptRunner runner(main, std::cout, std::cerr, times.is_open() ? &times : nullptr);
     return runner.Run(cl.files.empty() ? std::cin : static_cast<std::istream&>(file));
 }

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
+#include <chrono>
 #include <istream>
 #include <ostream>
 #include <sstream>
@@ -70,8 +71,8 @@ bool PickItem(QWidget* control, const QString& text) {
 
 }  // namespace
 
-ScriptRunner::ScriptRunner(CCalendarDlg& main, std::ostream& out, std::ostream& err)
-    : m_main(main), m_out(out), m_err(err) {}
+ScriptRunner::ScriptRunner(CCalendarDlg& main, std::ostream& out, std::ostream& err, std::ostream* timings)
+    : m_main(main), m_out(out), m_err(err), m_timings(timings) {}
 
 int ScriptRunner::Run(std::istream& script) {
     std::string line;
@@ -79,7 +80,10 @@ int ScriptRunner::Run(std::istream& script) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         const auto first = line.find_first_not_of(" \t");
         if (first == std::string::npos || line[first] == '#') continue;
+        const auto start = std::chrono::steady_clock::now();
         if (!RunLine(line, number)) return 2;
+        if (m_timings)
+            *m_timings << std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count() << '\n';
         m_out.flush();
         // Escape or the close box on the main window ends the program.
         if (!m_main.isVisible()) break;
@@ -180,7 +184,8 @@ bool ScriptRunner::RunLine(const std::string& line, int lineNumber) {
         return true;
     }
     if (action == "click" || action == "dblclick") {
-        Focus(control);
+        // A click needs no keyboard focus, only a window on screen to receive it.
+        if (!control->window()->isVisible()) control->window()->show();
         // Through the window, as the windowing system delivers clicks: a double click is two
         // presses and releases in quick succession, which Qt itself turns into a double click.
         QWidget* top = control->window();

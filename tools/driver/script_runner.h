@@ -21,7 +21,9 @@ class CCalendarDlg;
 
 class ScriptRunner {
 public:
-    ScriptRunner(CCalendarDlg& main, std::ostream& out, std::ostream& err);
+    // timings, when given, receives the duration of each action in microseconds, one a line
+    // (the benchmarks use it).
+    ScriptRunner(CCalendarDlg& main, std::ostream& out, std::ostream& err, std::ostream* timings = nullptr);
     // Runs every line of the script; returns the exit status (0, or 2 for a line it cannot do).
     int Run(std::istream& script);
 
@@ -31,6 +33,7 @@ private:
     CCalendarDlg& m_main;
     std::ostream& m_out;
     std::ostream& m_err;
+    std::ostream* m_timings;
 };
 
 }  // namespace chronel

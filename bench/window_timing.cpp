@@ -1,0 +1,121 @@
+// Start-up and per-click figures of the real windows, measured through the driver:
+//   window-timing DRIVER BARE_DIALOG [RUNS] [CLICKS]
+// 1. Start-up to a complete main window (the driver running a single "dump main") against a
+//    bare Qt program showing one empty dialog, run alternately RUNS times each: median wall
+//    time and peak resident memory of each.
+// 2. CLICKS arrow clicks (next day: every click changes the day, so the Moon is repainted) in
+//    one driver run: median and 99th percentile time per click, from the driver's own timings.
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct RunFigures {
+    double seconds = 0;
+    long peakKiB = 0;
+};
+
+// Runs argv with stdin from inputPath and stdout discarded; returns wall time and peak RSS.
+RunFigures Run(const std::vector<std::string>& argv, const std::string& inputPath) {
+    std::fflush(stdout);  // the child must not inherit unwritten output
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (!inputPath.empty()) std::freopen(inputPath.c_str(), "r", stdin);
+        std::freopen("/dev/null", "w", stdout);
+        std::freopen("/dev/null", "w", stderr);
+        std::vector<char*> args;
+        for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+        args.push_back(nullptr);
+        execv(args[0], args.data());
+        _exit(127);
+    }
+    int status = 0;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        std::fprintf(stderr, "%s failed\n", argv[0].c_str());
+        std::exit(1);
+    }
+    return {seconds, usage.ru_maxrss};
+}
+
+double Median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v[v.size() / 2];
+}
+
+double Percentile(std::vector<double> v, double p) {
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v[std::min(v.size() - 1, static_cast<std::size_t>(p * v.size()))];
+}
+
+std::string WriteTemp(const std::string& text) {
+    char path[] = "/tmp/chronel-bench-XXXXXX";
+    const int fd = mkstemp(path);
+    close(fd);
+    std::ofstream(path) << text;
+    return path;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: window-timing DRIVER BARE_DIALOG [RUNS] [CLICKS]\n");
+        return 2;
+    }
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    const std::string driver = argv[1], bare = argv[2];
+    const int runs = argc > 3 ? std::atoi(argv[3]) : 21;
+    const int clicks = argc > 4 ? std::atoi(argv[4]) : 10000;
+
+    const std::string dumpScript = WriteTemp("dump main\n");
+    std::vector<double> driverTimes, bareTimes, labelTimes;
+    long driverPeak = 0, barePeak = 0;
+    for (int i = 0; i < runs; ++i) {
+        const RunFigures d = Run({driver, "--today", "2000-01-01"}, dumpScript);
+        const RunFigures b = Run({bare}, "");
+        const RunFigures l = Run({bare, "--label"}, "");
+        driverTimes.push_back(d.seconds);
+        bareTimes.push_back(b.seconds);
+        labelTimes.push_back(l.seconds);
+        driverPeak = std::max(driverPeak, d.peakKiB);
+        barePeak = std::max(barePeak, b.peakKiB);
+    }
+    const double dMed = Median(driverTimes), bMed = Median(bareTimes), lMed = Median(labelTimes);
+    std::printf("start-up (median of %d): chronel %.1f ms, bare dialog %.1f ms, ratio %.2f (target <= 1.5)\n", runs,
+                dMed * 1e3, bMed * 1e3, dMed / bMed);
+    // An empty dialog never loads a font; one line of text costs the font set-up every window
+    // with text pays, which shows how much of the difference is ours.
+    std::printf("  bare dialog with one label %.1f ms: chronel / that = %.2f\n", lMed * 1e3, dMed / lMed);
+    std::printf("peak memory: chronel %.1f MiB, bare dialog %.1f MiB, difference %.1f MiB (target <= 15)\n",
+                driverPeak / 1024.0, barePeak / 1024.0, (driverPeak - barePeak) / 1024.0);
+
+    std::string clickScript;
+    for (int i = 0; i < clicks; ++i) clickScript += "click main 1012\n";
+    const std::string clickPath = WriteTemp(clickScript);
+    const std::string timesPath = WriteTemp("");
+    setenv("CHRONEL_DRIVER_TIMES", timesPath.c_str(), 1);
+    Run({driver, "--today", "2000-01-01"}, clickPath);
+    unsetenv("CHRONEL_DRIVER_TIMES");
+    std::vector<double> perClick;
+    std::ifstream in(timesPath);
+    for (double us; in >> us;) perClick.push_back(us);
+    std::printf("arrow click (%zu clicks, one run): median %.3f ms, 99th percentile %.3f ms (target median < 0.5)\n",
+                perClick.size(), Median(perClick) / 1e3, Percentile(perClick, 0.99) / 1e3);
+    std::remove(dumpScript.c_str());
+    std::remove(clickPath.c_str());
+    std::remove(timesPath.c_str());
+    return 0;
+}
