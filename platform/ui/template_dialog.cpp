@@ -197,9 +197,14 @@ void TemplateDialog::SelectItem(int id, int position) {
     QWidget* w = Control(id);
     if (auto* combo = qobject_cast<QComboBox*>(w)) {
         if (position < -1 || position >= combo->count()) position = -1;
-        if (combo->currentIndex() != position) combo->setCurrentIndex(position);
+        bool changed = combo->currentIndex() != position;
+        if (changed) combo->setCurrentIndex(position);
         const QString text = position < 0 ? QString() : combo->itemText(position);
-        if (combo->currentText() != text) combo->setEditText(text);
+        if (combo->currentText() != text) {
+            combo->setEditText(text);
+            changed = true;
+        }
+        if (changed && combo->lineEdit()) combo->lineEdit()->setCursorPosition(0);  // show the beginning
     } else if (auto* list = qobject_cast<QListWidget*>(w)) {
         const QSignalBlocker quiet(list);
         if (position < 0 || position >= list->count()) {
