@@ -1,15 +1,161 @@
 #include "locations/ui/locations_dlg.h"
 
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <array>
+#include <cstddef>
+#include <cstdio>
+#include <string>
+
+#include "app/core/edit_number.h"
 #include "app/ui/calendar_dlg.h"
+#include "locations/core/program_place.h"
+#include "locations/core/save_default_city.h"
+#include "platform/ui/message_box.h"
+#include "platform/ui/up_down.h"
 #include "res/templates/templates.h"
 
 namespace chronel {
+namespace {
 
-CLocationsDlg::CLocationsDlg(CCalendarDlg* mainDlg) : TemplateDialog(LocationsDialogTemplate(), mainDlg), m_pMainDlg(mainDlg) {}
+constexpr int kCityList = 1067;
+constexpr int kLatDeg = 1039, kLatMin = 1042, kLatSec = 1045, kLatHemisphere = 1077;
+constexpr int kLonDeg = 1040, kLonMin = 1047, kLonSec = 1049, kLonHemisphere = 1078;
+constexpr int kTimeZone = 1062;
+constexpr int kPlaceButton = 1092;  // of the main window
 
-bool CLocationsDlg::Create() { return true; }
-void CLocationsDlg::OnSelchangeCityList() {}
-void CLocationsDlg::OnGo() {}
-void CLocationsDlg::OnSetDefaultLocation() {}
+// Each spinner, its field and its upper limit (all start at 0). Minutes and seconds run to 60.
+struct Spinner {
+    int upDown;
+    int field;
+    int upper;
+};
+constexpr std::array<Spinner, 6> kSpinners = {{
+    {1041, kLatDeg, 90},
+    {1044, kLatMin, 60},
+    {1046, kLatSec, 60},
+    {1043, kLonDeg, 180},
+    {1048, kLonMin, 60},
+    {1050, kLonSec, 60},
+}};
+
+// The fields in which Enter applies the place.
+constexpr std::array<int, 7> kNumberFields = {kLatDeg, kLonDeg, kLatMin, kLatSec, kLonMin, kLonSec, kTimeZone};
+
+std::string IntText(int value) { return std::to_string(value); }  // the text of "%d"
+
+// Hours east of Greenwich in a field of five characters with two decimals (" 1.00", "-5.00").
+std::string TimeZoneText(double hours) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%5.2f", hours);
+    return buffer;
+}
+
+}  // namespace
+
+CLocationsDlg::CLocationsDlg(CCalendarDlg* mainDlg)
+    : TemplateDialog(LocationsDialogTemplate(), mainDlg), m_pMainDlg(mainDlg) {
+    setModal(false);
+    OnClicked(1079, [this] { OnSetDefaultLocation(); });
+    OnPicked(kCityList, [this] { OnSelchangeCityList(); });
+    OnClicked(1091, [this] { OnGo(); });
+}
+
+bool CLocationsDlg::Create() {
+    SetUpSpinners();
+    FillCityList();
+    ShowCity(g_defaultCity);
+    SelectItem(kCityList, -1);
+    return true;
+}
+
+void CLocationsDlg::SetUpSpinners() {
+    for (const Spinner& s : kSpinners) {
+        auto* upDown = ControlAs<UpDown>(s.upDown);
+        upDown->SetBuddy(ControlAs<QLineEdit>(s.field));
+        upDown->SetRange(0, s.upper);
+        upDown->SetPosition(0);
+        SetText(s.field, "0");
+    }
+}
+
+void CLocationsDlg::FillCityList() {
+    ClearItems(kCityList);
+    for (const std::string& name : g_cities.cityNames) AddItem(kCityList, name);
+}
+
+void CLocationsDlg::ShowCity(int row) {
+    if (row < 0 || static_cast<std::size_t>(row) >= g_cities.size()) return;
+    const CityRow city = g_cities.Row(static_cast<std::size_t>(row));
+    SetText(kLatDeg, IntText(city.latDeg));
+    SetText(kLatMin, IntText(city.latMin));
+    SelectItem(kLatHemisphere, city.latLetter == 'S' ? 1 : 0);
+    SetText(kLonDeg, IntText(city.lonDeg));
+    SetText(kLonMin, IntText(city.lonMin));
+    SelectItem(kLonHemisphere, city.lonLetter == 'W' ? 1 : 0);
+    SetText(kTimeZone, TimeZoneText(city.timeZone));
+}
+
+void CLocationsDlg::OnSelchangeCityList() {
+    const int position = SelectedItem(kCityList);
+    if (position < 0) return;
+    // The list holds the names as the window shows them; compare in that form, so that a name
+    // that is not valid UTF-8 still finds its row.
+    const QString picked = QString::fromStdString(ItemText(kCityList, position));
+    for (std::size_t row = 0; row < g_cities.size(); ++row) {
+        if (QString::fromStdString(g_cities.cityNames[row]) != picked) continue;
+        ShowCity(static_cast<int>(row));
+        g_selectedCity = static_cast<int>(row);
+        m_pMainDlg->SetText(kPlaceButton, g_cities.cityNames[row]);
+        OnGo();
+        return;
+    }
+}
+
+void CLocationsDlg::OnGo() {
+    const DateState& d = m_pMainDlg->Dates();
+    const int year = d.m_gregYear, month = d.m_gregMonth, day = d.m_gregDay;
+    const bool south = SelectedItem(kLatHemisphere) > 0;
+    const bool west = SelectedItem(kLonHemisphere) > 0;
+
+    const double latitude = DmsToDegrees(ReadEditInt(GetText(kLatDeg), 0, 90, true),
+                                         ReadEditInt(GetText(kLatMin), 0, 60, true),
+                                         ReadEditInt(GetText(kLatSec), 0, 60, true));
+    const double longitude = DmsToDegrees(ReadEditInt(GetText(kLonDeg), 0, 180, true),
+                                          ReadEditInt(GetText(kLonMin), 0, 60, true),
+                                          ReadEditInt(GetText(kLonSec), 0, 60, true));
+    g_latitude = south ? -latitude : latitude;
+    g_longitude = west ? -longitude : longitude;
+    g_timeZone = ReadEditDouble(GetText(kTimeZone), -12.0, 12.0, true);
+    SetText(kTimeZone, TimeZoneText(g_timeZone));
+
+    m_pMainDlg->ComputeRiseSet(year, month, day, g_longitude, g_latitude, g_timeZone);
+}
+
+void CLocationsDlg::OnSetDefaultLocation() {
+    const SaveResult result = SaveDefaultCity(g_selectedCity);
+    if (!result.ok)
+        ShowMessageBox(this, QString::fromStdString("Could not save the default location.\n" + result.reason));
+}
+
+bool CLocationsDlg::KeyPressed(int key, int focusId) {
+    if (key == Qt::Key_Escape) {
+        reject();  // hides the window; it keeps its contents for the next showing
+        return true;
+    }
+    for (int field : kNumberFields)
+        if (focusId == field) OnGo();
+    return true;  // Enter never presses "GO" or closes the window
+}
+
+void CLocationsDlg::keyPressEvent(QKeyEvent* event) {
+    // Enter reaching the window itself (from a widget that let it pass) must not press the
+    // default button either.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        return;
+    }
+    TemplateDialog::keyPressEvent(event);
+}
 
 }  // namespace chronel
