@@ -3,6 +3,7 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QPainter>
+#include <QScreen>
 #include <iostream>
 #include <map>
 
@@ -281,6 +282,12 @@ static Dialog* CreateSideWindow(CCalendarDlg* main, Dialog* existing, bool& fail
         ShowMessageBox(main, "Error creating Dialog");
         return nullptr;
     }
+    // First shown beside the main window, where it hides none of it, when the screen has room.
+    const QRect frame = main->frameGeometry();
+    const QPoint beside = frame.topRight() + QPoint(8, 0);
+    const QScreen* screen = main->screen();
+    if (screen && screen->availableGeometry().contains(QRect(beside, dialog->size())))
+        dialog->move(beside);
     return dialog;
 }
 

@@ -101,6 +101,12 @@ QWidget* TemplateDialog::CreateControl(const ControlTemplate& c, const OwnerDraw
         auto* edit = new QLineEdit(this);
         edit->setReadOnly(c.style & kReadOnly);
         edit->setFrame(!(c.style & kNoBorder));
+        if ((c.style & kNoBorder) && (c.style & kReadOnly)) {
+            // A read-only text without a border reads as part of the window, not as a field.
+            QPalette palette = edit->palette();
+            palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+            edit->setPalette(palette);
+        }
         edit->setAlignment(TextAlignment(c.style, Qt::AlignVCenter));
         if (c.style & kDigitsOnly)
             edit->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), edit));
