@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QListWidget>
 #include <array>
 #include <cstddef>
 #include <cstdio>
@@ -56,6 +57,9 @@ std::string TimeZoneText(double hours) {
 CLocationsDlg::CLocationsDlg(CCalendarDlg* mainDlg)
     : TemplateDialog(LocationsDialogTemplate(), mainDlg), m_pMainDlg(mainDlg) {
     setModal(false);
+    // A vertical scroll bar only; a name wider than the list ends in "..." and shows whole in
+    // its tooltip.
+    ControlAs<QListWidget>(kCityList)->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     OnClicked(1079, [this] { OnSetDefaultLocation(); });
     OnPicked(kCityList, [this] { OnSelchangeCityList(); });
     OnClicked(1091, [this] { OnGo(); });
@@ -82,6 +86,8 @@ void CLocationsDlg::SetUpSpinners() {
 void CLocationsDlg::FillCityList() {
     ClearItems(kCityList);
     for (const std::string& name : g_cities.cityNames) AddItem(kCityList, name);
+    auto* list = ControlAs<QListWidget>(kCityList);
+    for (int i = 0; i < list->count(); ++i) list->item(i)->setToolTip(list->item(i)->text());
 }
 
 void CLocationsDlg::ShowCity(int row) {
