@@ -38,4 +38,21 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args, bool allowDri
     return cl;
 }
 
+std::optional<int> AnswerWithoutWindows(const CommandLine& cl, const char* program, const char* usage,
+                                        const char* version) {
+    if (!cl.error.empty()) {
+        std::fprintf(stderr, "%s: %s\nTry '%s --help'.\n", program, cl.error.c_str(), program);
+        return 2;
+    }
+    if (cl.help) {
+        std::fputs(usage, stdout);
+        return 0;
+    }
+    if (cl.version) {
+        std::printf("%s %s\n", program, version);
+        return 0;
+    }
+    return std::nullopt;
+}
+
 }  // namespace chronel

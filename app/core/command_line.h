@@ -22,6 +22,11 @@ struct CommandLine {
 // allowDriverOptions: accept --today and file arguments.
 CommandLine ParseCommandLine(const std::vector<std::string>& args, bool allowDriverOptions);
 
+// What a program does before any window exists: nullopt when it goes on to run; otherwise the
+// exit status after printing the help, the version, or the error (to standard error).
+std::optional<int> AnswerWithoutWindows(const CommandLine& cl, const char* program, const char* usage,
+                                        const char* version);
+
 // Parses YYYY-MM-DD (a leading '-' for years before 1) into a valid Gregorian date.
 std::optional<CalendarDate> ParseIsoDate(const std::string& text);
 

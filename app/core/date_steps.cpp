@@ -123,19 +123,21 @@ void StepJulianCentury(DateState& s, int delta) {
     FromJulian(s);
 }
 
+// A typed day (brought into 1 .. monthLength, the stored month's length) and year (as typed, in
+// the panel's own numbering; "BC" makes a year of AD negative).
+static void ReadTypedDate(int& day, int& year, int monthLength, std::string_view dayText, std::string_view yearText, bool bc) {
+    day = ReadEditInt(dayText, 1, monthLength, true);
+    year = ReadEditInt(yearText, 0, 0, false);
+    if (bc && year >= 0) year = -year;
+}
+
 void EnterGregorianDate(DateState& s, std::string_view dayText, std::string_view yearText, bool bc) {
-    const int length = GregorianMonthLength(s.m_gregMonth, s.m_gregYear);
-    s.m_gregDay = ReadEditInt(dayText, 1, length, true);
-    s.m_gregYear = ReadEditInt(yearText, 0, 0, false);
-    if (bc && s.m_gregYear >= 0) s.m_gregYear = -s.m_gregYear;
+    ReadTypedDate(s.m_gregDay, s.m_gregYear, GregorianMonthLength(s.m_gregMonth, s.m_gregYear), dayText, yearText, bc);
     FromGregorian(s);
 }
 
 void EnterJulianDate(DateState& s, std::string_view dayText, std::string_view yearText, bool bc) {
-    const int length = JulianMonthLength(s.m_julMonth, s.m_julYear);
-    s.m_julDay = ReadEditInt(dayText, 1, length, true);
-    s.m_julYear = ReadEditInt(yearText, 0, 0, false);
-    if (bc && s.m_julYear >= 0) s.m_julYear = -s.m_julYear;
+    ReadTypedDate(s.m_julDay, s.m_julYear, JulianMonthLength(s.m_julMonth, s.m_julYear), dayText, yearText, bc);
     FromJulian(s);
 }
 

@@ -32,15 +32,30 @@
 namespace chronel {
 namespace {
 
-// The sixteen arrow buttons; every upper button of a pair steps forward.
+// The sixteen arrow buttons: the control, whether it is the upper button of its pair (up arrow,
+// steps forward) and the step it makes.
 struct ArrowButton {
     int id;
     bool upper;
+    void (*step)(DateState&);
 };
 constexpr std::array<ArrowButton, 16> kArrowButtons = {{
-    {1012, true}, {1011, false}, {1020, true}, {1019, false}, {1014, true}, {1013, false},
-    {1066, true}, {1063, false}, {1016, true}, {1015, false}, {1071, true}, {1070, false},
-    {1018, true}, {1017, false}, {1069, true}, {1068, false},
+    {1012, true, [](DateState& s) { StepDay(s, +1); }},
+    {1011, false, [](DateState& s) { StepDay(s, -1); }},
+    {1020, true, [](DateState& s) { StepDay(s, +1); }},
+    {1019, false, [](DateState& s) { StepDay(s, -1); }},
+    {1014, true, [](DateState& s) { StepGregorianMonth(s, +1); }},
+    {1013, false, [](DateState& s) { StepGregorianMonth(s, -1); }},
+    {1066, true, [](DateState& s) { StepJulianMonth(s, +1); }},
+    {1063, false, [](DateState& s) { StepJulianMonth(s, -1); }},
+    {1016, true, [](DateState& s) { StepGregorianYears(s, +1); }},
+    {1015, false, [](DateState& s) { StepGregorianYears(s, -1); }},
+    {1071, true, [](DateState& s) { StepJulianYear(s, +1); }},
+    {1070, false, [](DateState& s) { StepJulianYear(s, -1); }},
+    {1018, true, [](DateState& s) { StepGregorianYears(s, +100); }},
+    {1017, false, [](DateState& s) { StepGregorianYears(s, -100); }},
+    {1069, true, [](DateState& s) { StepJulianCentury(s, +1); }},
+    {1068, false, [](DateState& s) { StepJulianCentury(s, -1); }},
 }};
 
 QWidget* MakeArrowButton(const ControlTemplate& control, QWidget* parent) {
@@ -129,20 +144,7 @@ void CCalendarDlg::ConnectHandlers() {
     OnPicked(1052, [this] { OnSelchangeRegionA(); });
     OnPicked(1057, [this] { OnSelchangeRegionB(); });
 
-    for (int id : {1012, 1020}) OnClicked(id, [this] { Change([](DateState& s) { StepDay(s, +1); }); });
-    for (int id : {1011, 1019}) OnClicked(id, [this] { Change([](DateState& s) { StepDay(s, -1); }); });
-    OnClicked(1014, [this] { Change([](DateState& s) { StepGregorianMonth(s, +1); }); });
-    OnClicked(1013, [this] { Change([](DateState& s) { StepGregorianMonth(s, -1); }); });
-    OnClicked(1066, [this] { Change([](DateState& s) { StepJulianMonth(s, +1); }); });
-    OnClicked(1063, [this] { Change([](DateState& s) { StepJulianMonth(s, -1); }); });
-    OnClicked(1016, [this] { Change([](DateState& s) { StepGregorianYears(s, +1); }); });
-    OnClicked(1015, [this] { Change([](DateState& s) { StepGregorianYears(s, -1); }); });
-    OnClicked(1071, [this] { Change([](DateState& s) { StepJulianYear(s, +1); }); });
-    OnClicked(1070, [this] { Change([](DateState& s) { StepJulianYear(s, -1); }); });
-    OnClicked(1018, [this] { Change([](DateState& s) { StepGregorianYears(s, +100); }); });
-    OnClicked(1017, [this] { Change([](DateState& s) { StepGregorianYears(s, -100); }); });
-    OnClicked(1069, [this] { Change([](DateState& s) { StepJulianCentury(s, +1); }); });
-    OnClicked(1068, [this] { Change([](DateState& s) { StepJulianCentury(s, -1); }); });
+    for (const ArrowButton& a : kArrowButtons) OnClicked(a.id, [this, step = a.step] { Change(step); });
     OnClicked(1009, [this] { OnToday(); });
     OnClicked(1089, [this] { OnOpenLocations(); });
     OnClicked(1092, [this] { OnOpenLocations(); });

@@ -17,6 +17,12 @@
 namespace {
 // The offscreen platform cannot raise windows or grab the keyboard and says so each time a
 // popup opens; those notes are not what a user reads and would only blur the driver's output.
+const char kUsage[] =
+    "Usage: chronel-driver [--today YYYY-MM-DD] [--trace] [SCRIPT]\n"
+    "Runs the windows without a display and performs the actions of SCRIPT (or standard\n"
+    "input), one per line: type W ID TEXT | key W ID KEY | click W ID | dblclick W ID |\n"
+    "select W ID TEXT | dump W | get W ID. Windows: main, locations, computus.\n";
+
 QtMessageHandler g_defaultHandler = nullptr;
 void QuietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (text.startsWith("This plugin does not support")) return;
@@ -25,25 +31,14 @@ void QuietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, cons
 }  // namespace
 
 int main(int argc, char** argv) {
-    InitChronelResources();
     const chronel::CommandLine cl =
         chronel::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc), true);
-    if (!cl.error.empty() || cl.files.size() > 1) {
-        std::fprintf(stderr, "chronel-driver: %s\n", cl.error.empty() ? "at most one script file" : cl.error.c_str());
+    if (const auto status = chronel::AnswerWithoutWindows(cl, "chronel-driver", kUsage, CHRONEL_VERSION)) return *status;
+    if (cl.files.size() > 1) {
+        std::fprintf(stderr, "chronel-driver: at most one script file\n");
         return 2;
     }
-    if (cl.help) {
-        std::printf(
-            "Usage: chronel-driver [--today YYYY-MM-DD] [--trace] [SCRIPT]\n"
-            "Runs the windows without a display and performs the actions of SCRIPT (or standard\n"
-            "input), one per line: type W ID TEXT | key W ID KEY | click W ID | dblclick W ID |\n"
-            "select W ID TEXT | dump W | get W ID. Windows: main, locations, computus.\n");
-        return 0;
-    }
-    if (cl.version) {
-        std::printf("chronel-driver %s\n", CHRONEL_VERSION);
-        return 0;
-    }
+    InitChronelResources();
     std::ifstream file;
     if (!cl.files.empty()) {
         file.open(cl.files.front());
