@@ -37,52 +37,56 @@ Arguments ArgumentsFor(double k, double T) {
     return a;
 }
 
-double NewMoonTerms(const Arguments& a) {
-    const double E = a.E, E2 = a.E * a.E, M = a.M, Mp = a.Mp, F = a.F;
-    return -0.4072 * std::sin(Mp) + 0.17241 * E * std::sin(M) + 0.01608 * std::sin(2 * Mp) +
-           0.01039 * std::sin(2 * F) + 0.00739 * E * std::sin(Mp - M) -
-           0.00514 * E * std::sin(Mp + M) + 0.00208 * E2 * std::sin(2 * M) -
-           0.00111 * std::sin(Mp - 2 * F) - 0.00057 * std::sin(Mp + 2 * F) +
-           0.00056 * E * std::sin(2 * Mp + M) - 0.00042 * std::sin(3 * Mp) +
-           0.00042 * E * std::sin(M + 2 * F) + 0.00038 * E * std::sin(M - 2 * F) -
-           0.00024 * E * std::sin(2 * Mp - M) - 0.00017 * std::sin(a.Omega) -
-           0.00007 * std::sin(Mp + 2 * M) + 0.00004 * std::sin(2 * Mp - 2 * F) +
-           0.00004 * std::sin(3 * M) + 0.00003 * std::sin(Mp + M - 2 * F) +
-           0.00003 * std::sin(2 * Mp + 2 * F) - 0.00003 * std::sin(Mp + M + 2 * F) +
-           0.00003 * std::sin(Mp - M + 2 * F) - 0.00002 * std::sin(Mp - M - 2 * F) -
-           0.00002 * std::sin(3 * Mp + M) + 0.00002 * std::sin(4 * Mp);
-}
+// The periodic terms of Meeus table 49 (coefficients in days) for the three sets of phases.
+// Each term is coefficient x E^powerOfE x sin(mp M' + m M + f F + omega Omega); a zero
+// coefficient marks a term that its set lacks. Terms are summed in table order.
+struct PeriodicTerm {
+    double newMoon, fullMoon, quarter;
+    int powerOfE;
+    int mp, m, f, omega;
+};
+constexpr PeriodicTerm kPeriodicTerms[] = {
+    {-0.4072, -0.40614, -0.62801, 0, 1, 0, 0, 0},      // sin M'
+    {0.17241, 0.17302, 0.17172, 1, 0, 1, 0, 0},        // E sin M
+    {0.01608, 0.01614, 0.00862, 0, 2, 0, 0, 0},        // sin 2M'
+    {0.01039, 0.01043, 0.00804, 0, 0, 0, 2, 0},        // sin 2F
+    {0.00739, 0.00734, 0.00454, 1, 1, -1, 0, 0},       // E sin(M' - M)
+    {-0.00514, -0.00514, -0.01183, 1, 1, 1, 0, 0},     // E sin(M' + M)
+    {0.00208, 0.00209, 0.00204, 2, 0, 2, 0, 0},        // E^2 sin 2M
+    {-0.00111, -0.00111, -0.0018, 0, 1, 0, -2, 0},     // sin(M' - 2F)
+    {-0.00057, -0.00057, -0.0007, 0, 1, 0, 2, 0},      // sin(M' + 2F)
+    {0.00056, 0.00056, 0.00027, 1, 2, 1, 0, 0},        // E sin(2M' + M)
+    {-0.00042, -0.00042, -0.0004, 0, 3, 0, 0, 0},      // sin 3M'
+    {0.00042, 0.00042, 0.00032, 1, 0, 1, 2, 0},        // E sin(M + 2F)
+    {0.00038, 0.00038, 0.00032, 1, 0, 1, -2, 0},       // E sin(M - 2F)
+    {-0.00024, -0.00024, -0.00034, 1, 2, -1, 0, 0},    // E sin(2M' - M)
+    {-0.00017, -0.00017, -0.00017, 0, 0, 0, 0, 1},     // sin Omega
+    {-0.00007, -0.00007, 0, 0, 1, 2, 0, 0},            // sin(M' + 2M)
+    {0, 0, -0.00028, 2, 1, 2, 0, 0},                   // E^2 sin(M' + 2M)
+    {0.00004, 0.00004, 0.00002, 0, 2, 0, -2, 0},       // sin(2M' - 2F)
+    {0.00004, 0.00004, 0.00003, 0, 0, 3, 0, 0},        // sin 3M
+    {0.00003, 0.00003, 0.00003, 0, 1, 1, -2, 0},       // sin(M' + M - 2F)
+    {0.00003, 0.00003, 0.00004, 0, 2, 0, 2, 0},        // sin(2M' + 2F)
+    {-0.00003, -0.00003, -0.00004, 0, 1, 1, 2, 0},     // sin(M' + M + 2F)
+    {0.00003, 0.00003, 0.00002, 0, 1, -1, 2, 0},       // sin(M' - M + 2F)
+    {-0.00002, -0.00002, -0.00005, 0, 1, -1, -2, 0},   // sin(M' - M - 2F)
+    {-0.00002, -0.00002, -0.00002, 0, 3, 1, 0, 0},     // sin(3M' + M)
+    {0.00002, 0.00002, 0, 0, 4, 0, 0, 0},              // sin 4M'
+    {0, 0, 0.00004, 0, 1, -2, 0, 0},                   // sin(M' - 2M)
+};
 
-double FullMoonTerms(const Arguments& a) {
-    const double E = a.E, E2 = a.E * a.E, M = a.M, Mp = a.Mp, F = a.F;
-    return -0.40614 * std::sin(Mp) + 0.17302 * E * std::sin(M) + 0.01614 * std::sin(2 * Mp) +
-           0.01043 * std::sin(2 * F) + 0.00734 * E * std::sin(Mp - M) -
-           0.00514 * E * std::sin(Mp + M) + 0.00209 * E2 * std::sin(2 * M) -
-           0.00111 * std::sin(Mp - 2 * F) - 0.00057 * std::sin(Mp + 2 * F) +
-           0.00056 * E * std::sin(2 * Mp + M) - 0.00042 * std::sin(3 * Mp) +
-           0.00042 * E * std::sin(M + 2 * F) + 0.00038 * E * std::sin(M - 2 * F) -
-           0.00024 * E * std::sin(2 * Mp - M) - 0.00017 * std::sin(a.Omega) -
-           0.00007 * std::sin(Mp + 2 * M) + 0.00004 * std::sin(2 * Mp - 2 * F) +
-           0.00004 * std::sin(3 * M) + 0.00003 * std::sin(Mp + M - 2 * F) +
-           0.00003 * std::sin(2 * Mp + 2 * F) - 0.00003 * std::sin(Mp + M + 2 * F) +
-           0.00003 * std::sin(Mp - M + 2 * F) - 0.00002 * std::sin(Mp - M - 2 * F) -
-           0.00002 * std::sin(3 * Mp + M) + 0.00002 * std::sin(4 * Mp);
-}
+enum class TermSet { kNewMoon, kFullMoon, kQuarter };
 
-double QuarterTerms(const Arguments& a) {
-    const double E = a.E, E2 = a.E * a.E, M = a.M, Mp = a.Mp, F = a.F;
-    return -0.62801 * std::sin(Mp) + 0.17172 * E * std::sin(M) + 0.00862 * std::sin(2 * Mp) +
-           0.00804 * std::sin(2 * F) + 0.00454 * E * std::sin(Mp - M) -
-           0.01183 * E * std::sin(Mp + M) + 0.00204 * E2 * std::sin(2 * M) -
-           0.0018 * std::sin(Mp - 2 * F) - 0.0007 * std::sin(Mp + 2 * F) +
-           0.00027 * E * std::sin(2 * Mp + M) - 0.0004 * std::sin(3 * Mp) +
-           0.00032 * E * std::sin(M + 2 * F) + 0.00032 * E * std::sin(M - 2 * F) -
-           0.00034 * E * std::sin(2 * Mp - M) - 0.00017 * std::sin(a.Omega) -
-           0.00028 * E2 * std::sin(Mp + 2 * M) + 0.00002 * std::sin(2 * Mp - 2 * F) +
-           0.00003 * std::sin(3 * M) + 0.00003 * std::sin(Mp + M - 2 * F) +
-           0.00004 * std::sin(2 * Mp + 2 * F) - 0.00004 * std::sin(Mp + M + 2 * F) +
-           0.00002 * std::sin(Mp - M + 2 * F) - 0.00005 * std::sin(Mp - M - 2 * F) -
-           0.00002 * std::sin(3 * Mp + M) + 0.00004 * std::sin(Mp - 2 * M);
+double PeriodicTerms(const Arguments& a, TermSet set) {
+    const double powersOfE[3] = {1.0, a.E, a.E * a.E};
+    double sum = 0.0;
+    for (const PeriodicTerm& t : kPeriodicTerms) {
+        const double c = set == TermSet::kNewMoon ? t.newMoon : set == TermSet::kFullMoon ? t.fullMoon : t.quarter;
+        if (c == 0) continue;
+        const double argument = t.mp * a.Mp + t.m * a.M + t.f * a.F + t.omega * a.Omega;
+        sum += c * powersOfE[t.powerOfE] * std::sin(argument);
+    }
+    return sum;
 }
 
 // Extra correction of the quarters, added for a first quarter and subtracted for a last one.
@@ -158,13 +162,13 @@ double TruePhaseJDE(double k) {
     if (f < 0) f += 1.0;
 
     if (std::abs(f) <= 0.01) {
-        jde += NewMoonTerms(a);
+        jde += PeriodicTerms(a, TermSet::kNewMoon);
     } else if (std::abs(f - 0.25) <= 0.01 || std::abs(f - 0.75) <= 0.01) {
-        jde += QuarterTerms(a);
+        jde += PeriodicTerms(a, TermSet::kQuarter);
         const double W = QuarterW(a);
         jde += f == 0.25 ? W : -W;
     } else if (std::abs(f - 0.5) <= 0.01) {
-        jde += FullMoonTerms(a);
+        jde += PeriodicTerms(a, TermSet::kFullMoon);
     }
     return jde + PlanetaryTerms(k, T);
 }
