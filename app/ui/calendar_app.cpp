@@ -1,10 +1,10 @@
 #include "app/ui/calendar_app.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <clocale>
 
 #include "app/ui/calendar_dlg.h"
+#include "platform/ui/lazy_icon.h"
 
 namespace chronel {
 
@@ -17,10 +17,7 @@ void PrepareApplication() {
     QApplication::setOrganizationDomain("chronel.org");
     QApplication::setDesktopFileName("org.chronel.Chronel");
     QApplication::setApplicationVersion(CHRONEL_VERSION);
-    QIcon icon;
-    // Sizes given, so no picture is read before the window system asks for one.
-    for (int size : {16, 32, 48, 64, 128, 256}) icon.addFile(QString(":/icons/chronel-%1.png").arg(size), QSize(size, size));
-    QApplication::setWindowIcon(icon);
+    QApplication::setWindowIcon(LazyIcon(":/icons/chronel-%1.png", {16, 32, 48, 64, 128, 256}));
 }
 
 int CCalendarApp::InitInstance(int& argc, char** argv) {
