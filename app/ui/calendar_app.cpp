@@ -4,6 +4,7 @@
 #include <clocale>
 
 #include "app/ui/calendar_dlg.h"
+#include "platform/ui/cached_panel_style.h"
 #include "platform/ui/lazy_icon.h"
 
 namespace chronel {
@@ -17,6 +18,7 @@ void PrepareApplication() {
     QApplication::setOrganizationDomain("chronel.org");
     QApplication::setDesktopFileName("org.chronel.Chronel");
     QApplication::setApplicationVersion(CHRONEL_VERSION);
+    UseCachedPanelStyle();
     QApplication::setWindowIcon(LazyIcon(":/icons/chronel-%1.png", {16, 32, 48, 64, 128, 256}));
 }
 
