@@ -61,21 +61,6 @@ TemplateDialog::TemplateDialog(const DialogTemplate& dialogTemplate, QWidget* pa
             }
         }
     }
-    // Bind each up-down control to the edit on its left, as in the template.
-    for (const ControlTemplate& c : m_template.controls) {
-        if (c.kind != ControlKind::UpDown) continue;
-        for (auto it = m_template.controls.rbegin(); it != m_template.controls.rend(); ++it) {
-            if (&*it == &c) {
-                for (auto prev = std::next(it); prev != m_template.controls.rend(); ++prev) {
-                    if (prev->kind == ControlKind::Edit) {
-                        ControlAs<UpDown>(c.id)->SetBuddy(ControlAs<QLineEdit>(prev->id));
-                        break;
-                    }
-                }
-                break;
-            }
-        }
-    }
 }
 
 QWidget* TemplateDialog::CreateControl(const ControlTemplate& c, const OwnerDrawnFactory& ownerDrawn) {
