@@ -29,10 +29,22 @@ bool DataDirIsWorkingDirectory() {
     return std::filesystem::is_directory(WorkingDataDir(), ec);
 }
 
+// The installed data: share/chronel/Data beside the bin/ folder of the running program, so an
+// installation can be moved to any prefix; failing that, where the build installs it.
+std::filesystem::path InstalledDataDir() {
+    std::error_code ec;
+    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (!ec) {
+        const auto beside = exe.parent_path().parent_path() / "share" / "chronel" / "Data";
+        if (std::filesystem::is_directory(beside, ec)) return beside;
+    }
+    return std::filesystem::path(CHRONEL_INSTALLED_DATA_DIR);
+}
+
 std::filesystem::path DataDir() {
     if (!Override().empty()) return Override();
     if (DataDirIsWorkingDirectory()) return WorkingDataDir();
-    return std::filesystem::path(CHRONEL_INSTALLED_DATA_DIR);
+    return InstalledDataDir();
 }
 
 std::filesystem::path DataFile(const std::string& name) { return DataDir() / name; }
