@@ -130,8 +130,8 @@ void CCalendarDlg::LoadObserver() {
 }
 
 void CCalendarDlg::FillRegionLists() {
-    for (int list : {1052, 1057})
-        for (std::string_view name : g_regionNames) AddItem(list, std::string(name));
+    const std::vector<std::string> names(g_regionNames.begin(), g_regionNames.end());
+    for (int list : {1052, 1057}) AddItems(list, names);
     SelectItem(1052, kFirstRegionA);
     SelectItem(1057, kFirstRegionB);
 }

@@ -85,7 +85,7 @@ void CLocationsDlg::SetUpSpinners() {
 
 void CLocationsDlg::FillCityList() {
     ClearItems(kCityList);
-    for (const std::string& name : g_cities.cityNames) AddItem(kCityList, name);
+    AddItems(kCityList, g_cities.cityNames);
     auto* list = ControlAs<QListWidget>(kCityList);
     for (int i = 0; i < list->count(); ++i) list->item(i)->setToolTip(list->item(i)->text());
 }

@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <algorithm>
 
 #include "platform/ui/bitmap_button.h"
 #include "platform/ui/up_down.h"
@@ -119,6 +120,7 @@ QWidget* TemplateDialog::CreateControl(const ControlTemplate& c, const OwnerDraw
     case ControlKind::ListBox: {
         auto* list = new QListWidget(this);
         list->setSelectionMode(QAbstractItemView::SingleSelection);
+        list->setUniformItemSizes(true);  // one line of text each: no need to measure thousands
         for (const std::string& item : c.items) list->addItem(Q(item));
         w = list;
         break;
@@ -252,6 +254,33 @@ int TemplateDialog::AddItem(int id, const std::string& text) {
         return pos;
     }
     return -1;
+}
+
+void TemplateDialog::AddItems(int id, const std::vector<std::string>& texts) {
+    const ControlTemplate* c = Find(id);
+    const bool sorted = c && (c->style & kSorted);
+    QWidget* w = Control(id);
+    auto* combo = qobject_cast<QComboBox*>(w);
+    auto* list = qobject_cast<QListWidget*>(w);
+    if (!combo && !list) return;
+    // One insertion of the whole list instead of one per item: the items already there and the
+    // new ones, in the order AddItem would have given them (a stable case-insensitive sort).
+    QStringList items;
+    for (int i = 0, n = ItemCount(id); i < n; ++i) items << QString::fromStdString(ItemText(id, i));
+    for (const std::string& t : texts) items << Q(t);
+    if (sorted)
+        std::stable_sort(items.begin(), items.end(),
+                         [](const QString& a, const QString& b) { return QString::compare(a, b, Qt::CaseInsensitive) < 0; });
+    if (combo) {
+        const QSignalBlocker quiet(combo);
+        combo->clear();
+        combo->addItems(items);
+        combo->setCurrentIndex(-1);
+    } else {
+        const QSignalBlocker quiet(list);
+        list->clear();
+        list->addItems(items);
+    }
 }
 
 void TemplateDialog::ClearItems(int id) {

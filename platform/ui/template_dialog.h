@@ -12,6 +12,7 @@
 #include <QHash>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/core/dialog_template.h"
 #include "platform/ui/dialog_units.h"
@@ -44,6 +45,7 @@ public:
     std::string ItemText(int id, int position) const;
     int ItemCount(int id) const;
     int AddItem(int id, const std::string& text);  // returns its position (sorted lists sort)
+    void AddItems(int id, const std::vector<std::string>& texts);  // many at once, as AddItem each
     void ClearItems(int id);
 
     void ShowControl(int id, bool shown);
