@@ -6,6 +6,7 @@
 // 2. CLICKS arrow clicks (next day: every click changes the day, so the Moon is repainted) in
 //    one driver run, then again with the Computus window open: median and 99th percentile time
 //    per click, from the driver's own timings.
+// 3. The first opening of each side window.
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -123,6 +124,24 @@ int main(int argc, char** argv) {
         std::remove(clickPath.c_str());
         std::remove(timesPath.c_str());
     }
+    // Opening each side window the first time (the Locations window fills its list of cities).
+    const std::string openScript = WriteTemp("click main 1089\nclick main 1090\n");
+    std::vector<double> openLocations, openComputus;
+    for (int i = 0; i < std::max(3, runs / 3); ++i) {
+        const std::string timesPath = WriteTemp("");
+        setenv("CHRONEL_DRIVER_TIMES", timesPath.c_str(), 1);
+        Run({driver, "--today", "2000-01-01"}, openScript);
+        unsetenv("CHRONEL_DRIVER_TIMES");
+        std::ifstream in(timesPath);
+        double locations = 0, computus = 0;
+        in >> locations >> computus;
+        openLocations.push_back(locations);
+        openComputus.push_back(computus);
+        std::remove(timesPath.c_str());
+    }
+    std::printf("first opening (median of %zu): Locations %.1f ms, Computus %.1f ms\n", openLocations.size(),
+                Median(openLocations) / 1e3, Median(openComputus) / 1e3);
+    std::remove(openScript.c_str());
     std::remove(dumpScript.c_str());
     return 0;
 }
