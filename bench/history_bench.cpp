@@ -10,6 +10,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "res/templates/templates.h"
+
 #include "calendar/day_numbers.h"
 #include "history/core/eras.h"
 #include "history/core/local_date.h"
@@ -58,13 +60,11 @@ void BM_TwoLocalDateRows(benchmark::State& state) {
     std::vector<CYearStyle> styles;
     FillEraList(eras);
     FillStyleList(styles);
-    const std::array<std::string, 12> months = {"January", "February", "March",     "April",   "May",      "June",
-                                                "July",    "August",   "September", "October", "November", "December"};
     double jd = JulianToJD(1, 1, 900);
     for (auto _ : state) {
         const CurrentDay day = CurrentDayAt(jd);
-        benchmark::DoNotOptimize(LocalDateRowFor(regions, "Russia", day, eras, styles, months));
-        benchmark::DoNotOptimize(LocalDateRowFor(regions, "Diocese of Augsburg", day, eras, styles, months));
+        benchmark::DoNotOptimize(LocalDateRowFor(regions, "Russia", day, eras, styles, g_monthNames));
+        benchmark::DoNotOptimize(LocalDateRowFor(regions, "Diocese of Augsburg", day, eras, styles, g_monthNames));
         jd += 97.0;
         if (jd > 2500000.5) jd = JulianToJD(1, 1, 900);
     }

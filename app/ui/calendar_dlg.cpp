@@ -257,13 +257,12 @@ void CCalendarDlg::RefreshMoonStrip() {
     SetText(1038, t.name);
     SetText(1064, t.date);
     SetText(1065, t.time);
-    m_moonPicture = MoonPictureIndex(m_dates.m_jd);
     if (isVisible()) repaint(MoonPictureRect());
 }
 
 void CCalendarDlg::paintEvent(QPaintEvent* event) {
     TemplateDialog::paintEvent(event);
-    const int resource = MoonPictureResource(m_moonPicture);
+    const int resource = MoonPictureResource(MoonPictureIndex(m_moonShownJD));
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawPixmap(MoonPictureRect(), MoonPicture(resource));

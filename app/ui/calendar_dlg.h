@@ -79,7 +79,6 @@ private:
     CComputusDlg* m_computusDlg = nullptr;
     bool m_computusShown = false;  // once set, every recomputation refreshes the Computus window
     bool m_failNextCreation = false;
-    int m_moonPicture = 0;         // index 0..7 of the picture for m_moonShownJD
     int m_moonPictureShown = -1;   // resource number last painted
 };
 

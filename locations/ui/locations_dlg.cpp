@@ -1,6 +1,5 @@
 #include "locations/ui/locations_dlg.h"
 
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <array>
@@ -152,16 +151,6 @@ bool CLocationsDlg::KeyPressed(int key, int focusId) {
     for (int field : kNumberFields)
         if (focusId == field) OnGo();
     return true;  // Enter never presses "GO" or closes the window
-}
-
-void CLocationsDlg::keyPressEvent(QKeyEvent* event) {
-    // Enter reaching the window itself (from a widget that let it pass) must not press the
-    // default button either.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        event->accept();
-        return;
-    }
-    TemplateDialog::keyPressEvent(event);
 }
 
 }  // namespace chronel

@@ -10,7 +10,6 @@
 
 #include "platform/ui/template_dialog.h"
 
-class QKeyEvent;
 
 namespace chronel {
 
@@ -43,7 +42,6 @@ public:
 
 protected:
     bool KeyPressed(int key, int focusId) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void SetUpSpinners();

@@ -345,9 +345,11 @@ bool TemplateDialog::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TemplateDialog::keyPressEvent(QKeyEvent* event) {
+    // Keys from a numbered control were offered in eventFilter already; offer those from the
+    // window itself or from a widget without a number here, once.
     const int k = event->key();
-    if ((k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Escape) &&
-        !qobject_cast<QWidget*>(focusWidget()) && KeyPressed(k == Qt::Key_Escape ? Qt::Key_Escape : Qt::Key_Return, kNoId))
+    if ((k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Escape) && FocusedControlId() == kNoId &&
+        KeyPressed(k == Qt::Key_Escape ? Qt::Key_Escape : Qt::Key_Return, kNoId))
         return;
     QDialog::keyPressEvent(event);
 }
