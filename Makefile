@@ -11,7 +11,7 @@ CMAKE_ARGS ?=
 
 # Debian packages the build and the tests need.
 PACKAGES := cmake make g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev \
-            desktop-file-utils appstream fonts-dejavu-core
+            desktop-file-utils appstream fonts-dejavu-core tzdata libhowardhinnant-date-dev
 
 .PHONY: run test bench asan-test install clean deps configure build
 
