@@ -2,8 +2,14 @@
 
 #include <charconv>
 #include <cmath>
-#include <fstream>
+#include <cstdio>
+#include <iostream>
 #include <system_error>
+
+#include "locations/core/observer_place.h"
+#include "platform/core/safe_read.h"
+#include "platform/core/text_encoding.h"
+#include "platform/core/text_lines.h"
 
 namespace chronel {
 namespace {
@@ -47,6 +53,8 @@ public:
         return value;
     }
 
+    std::string_view Rest() const { return text_.substr(pos_); }
+
 private:
     void SkipSpace() {
         while (pos_ < text_.size() && IsSpace(text_[pos_])) ++pos_;
@@ -63,6 +71,58 @@ private:
     std::size_t pos_ = 0;
 };
 
+// The shape of a tz database id ("UTC", "Europe/London", "America/Argentina/Buenos_Aires",
+// "Etc/GMT+5"): an upper-case letter, then letters, digits and "/_+-"; no empty part.
+bool LooksLikeZoneId(std::string_view word) {
+    if (word.empty() || word.size() > 64 || word.front() < 'A' || word.front() > 'Z') return false;
+    if (word.back() == '/' || word.find("//") != std::string_view::npos) return false;
+    for (char c : word) {
+        const bool ok = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+                        c == '/' || c == '_' || c == '+' || c == '-';
+        if (!ok) return false;
+    }
+    return true;
+}
+
+// The zone id after the time zone: separated from it by a blank, ended by a blank or the line.
+std::string ZoneIdAfter(std::string_view rest) {
+    if (rest.empty() || (rest.front() != ' ' && rest.front() != '\t')) return {};
+    std::size_t start = 0;
+    while (start < rest.size() && (rest[start] == ' ' || rest[start] == '\t')) ++start;
+    std::size_t end = start;
+    while (end < rest.size() && !IsSpace(rest[end])) ++end;
+    const std::string_view word = rest.substr(start, end - start);
+    return LooksLikeZoneId(word) ? std::string(word) : std::string();
+}
+
+std::string Number(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", value);
+    return text;
+}
+
+// Why the values of a row cannot be a place on the Earth; empty when they can.
+std::string RangeProblem(const CityRow& row) {
+    if (row.latMin < 0 || row.latMin >= 60)
+        return "latitude minutes " + std::to_string(row.latMin) + " outside 0..59";
+    if (row.lonMin < 0 || row.lonMin >= 60)
+        return "longitude minutes " + std::to_string(row.lonMin) + " outside 0..59";
+    // Degrees first, so that DmsToDegrees sees no value near the int limits.
+    if (row.latDeg < -90 || row.latDeg > 90 || std::fabs(DmsToDegrees(row.latDeg, row.latMin, 0)) > 90.0)
+        return "latitude " + std::to_string(row.latDeg) + " " + std::to_string(row.latMin) +
+               "' beyond 90 degrees";
+    if (row.lonDeg < -180 || row.lonDeg > 180 ||
+        std::fabs(DmsToDegrees(row.lonDeg, row.lonMin, 0)) > 180.0)
+        return "longitude " + std::to_string(row.lonDeg) + " " + std::to_string(row.lonMin) +
+               "' beyond 180 degrees";
+    if (std::fabs(row.timeZone) > 14.0) return "time zone " + Number(row.timeZone) + " h beyond 14 hours";
+    return {};
+}
+
+CityLine Refuse(std::string name, std::string problem) {
+    return CityLine{std::nullopt, std::move(problem), std::move(name)};
+}
+
 }  // namespace
 
 void CityTable::Append(const CityRow& row) {
@@ -74,17 +134,27 @@ void CityTable::Append(const CityRow& row) {
     cityLonMin.push_back(row.lonMin);
     cityLonLetter.push_back(row.lonLetter);
     cityTimeZone.push_back(row.timeZone);
+    cityZone.push_back(row.zone);
+    cityUsable.push_back(true);
+}
+
+void CityTable::AppendUnusable(const std::string& name) {
+    CityRow row;
+    row.name = name;
+    Append(row);
+    cityUsable.back() = false;
 }
 
 CityRow CityTable::Row(std::size_t index) const {
-    return CityRow{cityNames[index],    cityLatDeg[index],    cityLatMin[index],
-                   cityLatLetter[index], cityLonDeg[index],   cityLonMin[index],
-                   cityLonLetter[index], cityTimeZone[index]};
+    return CityRow{cityNames[index],     cityLatDeg[index],  cityLatMin[index],
+                   cityLatLetter[index], cityLonDeg[index],  cityLonMin[index],
+                   cityLonLetter[index], cityTimeZone[index], cityZone[index]};
 }
 
-std::optional<CityRow> ParseCityLine(std::string_view line) {
+CityLine ReadCityLine(std::string_view line) {
     const std::size_t tab = line.find('\t');
-    if (tab == std::string_view::npos) return std::nullopt;
+    if (tab == std::string_view::npos) return Refuse(std::string(line), "no tab after the name");
+    std::string name(line.substr(0, tab));
 
     std::size_t start = tab;
     while (start < line.size() && (line[start] == '\t' || line[start] == ' ' || line[start] == ','))
@@ -92,41 +162,88 @@ std::optional<CityRow> ParseCityLine(std::string_view line) {
 
     FieldReader in(line.substr(start));
     const auto latDeg = in.Int();
-    const auto latMin = latDeg ? in.Int() : std::nullopt;
-    const auto latLetter = latMin ? in.Letter() : std::nullopt;
-    const auto lonDeg = latLetter ? in.Int() : std::nullopt;
-    const auto lonMin = lonDeg ? in.Int() : std::nullopt;
-    const auto lonLetter = lonMin ? in.Letter() : std::nullopt;
-    const auto timeZone = lonLetter ? in.Number() : std::nullopt;
-    if (!timeZone) return std::nullopt;
+    if (!latDeg) return Refuse(std::move(name), "latitude degrees missing or not a whole number");
+    const auto latMin = in.Int();
+    if (!latMin) return Refuse(std::move(name), "latitude minutes missing or not a whole number");
+    const auto latLetter = in.Letter();
+    if (!latLetter) return Refuse(std::move(name), "latitude letter missing");
+    const auto lonDeg = in.Int();
+    if (!lonDeg) return Refuse(std::move(name), "longitude degrees missing or not a whole number");
+    const auto lonMin = in.Int();
+    if (!lonMin) return Refuse(std::move(name), "longitude minutes missing or not a whole number");
+    const auto lonLetter = in.Letter();
+    if (!lonLetter) return Refuse(std::move(name), "longitude letter missing");
+    const auto timeZone = in.Number();
+    if (!timeZone) return Refuse(std::move(name), "time zone missing or not a finite number");
 
-    return CityRow{std::string(line.substr(0, tab)), *latDeg, *latMin, *latLetter, *lonDeg,
-                   *lonMin, *lonLetter, *timeZone};
+    CityRow row{name,       *latDeg,    *latMin,   *latLetter,           *lonDeg,
+                *lonMin,    *lonLetter, *timeZone, ZoneIdAfter(in.Rest())};
+    std::string problem = RangeProblem(row);
+    if (!problem.empty()) return Refuse(std::move(name), std::move(problem));
+    return CityLine{std::move(row), {}, std::move(name)};
+}
+
+std::optional<CityRow> ParseCityLine(std::string_view line) { return ReadCityLine(line).row; }
+
+CityLoadResult LoadCityTable(const std::filesystem::path& path, CityTable& table,
+                             std::ostream* echo, std::ostream& errors) {
+    CityLoadResult result;
+    const FileText file = ReadRegularFile(path, kMaxCityFileBytes);
+    if (file.state == FileText::State::Missing) return result;
+    if (file.state == FileText::State::Unreadable) {
+        errors << path.string() << ": " << file.problem << "; no cities loaded\n";
+        return result;
+    }
+    if (file.truncated) {
+        errors << path.string() << ": larger than " << (kMaxCityFileBytes >> 20)
+               << " MiB; no cities loaded\n";
+        return result;
+    }
+    result.opened = true;
+
+    std::string_view text = file.text;
+    if (text.starts_with(kUtf8ByteOrderMark)) text.remove_prefix(kUtf8ByteOrderMark.size());
+    const bool utf8 = IsValidUtf8(text);
+    const auto asStored = [utf8](const std::string& name) { return utf8 ? name : Latin1ToUtf8(name); };
+
+    // Enough messages to find the damage, not one per line of a file that is all damage.
+    constexpr std::size_t kMessagesShown = 20;
+    TextLines lines(text, kMaxDataLineLength);
+    TextLine line;
+    std::size_t lineNumber = 0;
+    while (lines.Next(line)) {
+        ++lineNumber;
+        if (echo) {
+            std::string_view shown = line.raw;
+            if (!shown.empty() && shown.back() == '\r') shown.remove_suffix(1);
+            *echo << shown;
+            if (line.hadLineFeed) *echo << '\n';
+        }
+        CityLine city = line.tooLong
+                            ? CityLine{std::nullopt,
+                                       "line longer than " + std::to_string(kMaxDataLineLength) + " bytes",
+                                       {}}
+                            : ReadCityLine(line.text);
+        ++result.rowsAdded;
+        if (city.row) {
+            city.row->name = asStored(city.row->name);
+            table.Append(*city.row);
+            continue;
+        }
+        table.AppendUnusable(asStored(city.name));
+        if (++result.linesUnusable <= kMessagesShown)
+            errors << path.string() << ':' << lineNumber << ": " << city.problem
+                   << "; the row is not offered\n";
+    }
+    if (result.linesUnusable > kMessagesShown)
+        errors << path.string() << ": " << result.linesUnusable - kMessagesShown
+               << " more lines that are no city\n";
+    return result;
 }
 
 CityLoadResult LoadCityTable(const std::filesystem::path& path, CityTable& table,
                              std::ostream* echo) {
-    CityLoadResult result;
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return result;
-    result.opened = true;
-
-    std::string line;
-    while (std::getline(file, line)) {
-        const bool hadLineFeed = !file.eof();
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (echo) {
-            *echo << line;
-            if (hadLineFeed) *echo << '\n';
-        }
-        if (auto row = ParseCityLine(line)) {
-            table.Append(*row);
-            ++result.rowsAdded;
-        } else {
-            ++result.linesSkipped;
-        }
-    }
-    return result;
+    return LoadCityTable(path, table, echo, std::cerr);
 }
 
 }  // namespace chronel
