@@ -1,0 +1,58 @@
+#pragma once
+// Texts of the almanac of a day, as the window, the command line and the JSON report show them.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "astro/core/almanac.h"
+
+namespace chronel {
+
+struct AlmanacPhaseTexts {
+    std::string phase;  // "New Moon", "First Quarter", "Full Moon", "Last Quarter"
+    std::string ut;     // "YYYY-MM-DDTHH:MMZ"
+    std::string local;  // "YYYY-MM-DD HH:MM", the place's clock time
+};
+
+struct AlmanacTexts {
+    std::string date;  // "YYYY-MM-DD" (Gregorian, astronomical year)
+
+    // Each: the clock time "HH:MM", or "always above", "always below" or "none".
+    std::string astronomicalDawn, nauticalDawn, civilDawn, sunrise, solarNoon, sunset;
+    std::string civilDusk, nauticalDusk, astronomicalDusk;
+    std::string moonrise, moonTransit, moonset;
+
+    std::optional<double> solarNoonAltitude;  // degrees, one decimal; none without a noon
+    std::string dayLength;                    // "HH:MM", 00:00 to 24:00
+
+    double moonIllumination = 0.0;  // percent, one decimal
+    double moonAge = 0.0;           // days, one decimal
+    bool moonWaxing = false;
+    double deltaT = 0.0;  // seconds, one decimal
+
+    std::vector<AlmanacPhaseTexts> phases;
+    std::string nextSeasonName;  // "March equinox", "June solstice", ...
+    std::string nextSeasonUt;    // "YYYY-MM-DDTHH:MMZ"
+};
+
+AlmanacTexts FormatAlmanacTexts(const Almanac& almanac);
+
+// "always above", "always below", "none"; empty for kHappens.
+std::string EventStateText(EventState state);
+
+// The instant rounded to the nearest minute: "YYYY-MM-DDTHH:MMZ" of a UT Julian Day and
+// "YYYY-MM-DD HH:MM" of a clock reading. Gregorian calendar, astronomical year: four digits,
+// a minus sign before year 0 (-0001 is 2 BC), more digits when needed.
+std::string FormatUtInstant(double jdUt);
+std::string FormatClockInstant(double jdClock);
+
+// "HH:MM" of the clock reading jdClock within the day that begins at the clock's midnight
+// jdMidnight, rounded to the nearest minute: 00:00 to 24:00; a reading outside that day (a
+// clock that changed its offset) shows its own time of day.
+std::string FormatClockTimeOfDay(double jdClock, double jdMidnight);
+
+// The text of an event row: its clock time within the day, or its state.
+std::string FormatEvent(const AlmanacEvent& event, double jdMidnight);
+
+}  // namespace chronel
