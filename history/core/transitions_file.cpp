@@ -2,8 +2,8 @@
 
 #include <array>
 #include <charconv>
-#include <fstream>
 #include <istream>
+#include <iterator>
 #include <limits>
 #include <ostream>
 #include <span>
@@ -13,6 +13,8 @@
 #include "history/core/region_names.h"
 #include "history/core/transition_merge.h"
 #include "history/core/year_styles.h"
+#include "platform/core/safe_read.h"
+#include "platform/core/text_lines.h"
 
 namespace chronel {
 namespace {
@@ -58,12 +60,13 @@ bool IsJulianCalendarDate(int day, int month, int year) {
 
 class Reader {
 public:
-    Reader(std::istream& in, std::string_view source, std::vector<CRegion>& regions, std::ostream& errors)
-        : m_in(in), m_source(source), m_regions(regions), m_errors(errors), m_base(regions.size()) {}
+    Reader(std::string_view text, std::string_view source, std::vector<CRegion>& regions, std::ostream& errors)
+        : m_lines(text, kMaxDataLineLength), m_source(source), m_regions(regions), m_errors(errors),
+          m_base(regions.size()) {}
 
     TransitionsLoadResult Run() {
         m_result.opened = true;
-        std::string line;
+        std::string_view line;
         while (NextLine(line)) {
             if (!ReadBlock(line)) break;
         }
@@ -71,9 +74,18 @@ public:
     }
 
 private:
-    bool NextLine(std::string& line) {
-        if (!std::getline(m_in, line)) return false;
+    // The next line; false at the end of the text or at a line too long to be one of ours
+    // (then after reporting it).
+    bool NextLine(std::string_view& line) {
+        TextLine next;
+        if (!m_lines.Next(next)) return false;
         ++m_lineNumber;
+        if (next.tooLong) {
+            Fail(m_lineNumber, "line longer than " + std::to_string(kMaxDataLineLength) + " bytes");
+            m_tooLong = true;
+            return false;
+        }
+        line = next.text;
         return true;
     }
 
@@ -92,7 +104,7 @@ private:
     }
 
     // Reads the block whose header is line; false after a fault.
-    bool ReadBlock(const std::string& header) {
+    bool ReadBlock(std::string_view header) {
         const std::size_t block = BlocksLoaded();
         if (block >= kRegionCount) {
             return Fail(m_lineNumber, "text after the last of the " + std::to_string(kRegionCount) +
@@ -119,8 +131,9 @@ private:
 
         std::vector<CTransition> own;
         for (int i = 0; i < announced; ++i) {
-            std::string line;
+            std::string_view line;
             if (!NextLine(line)) {
+                if (m_tooLong) return false;
                 return Fail(headerLine, RegionLabel(block) + " announces " + std::to_string(announced) +
                                             " transition lines, the file ends after " + std::to_string(i));
             }
@@ -134,7 +147,7 @@ private:
         region.m_name = std::string(g_regionNames[block]);
         if (hasParent) {
             region.m_transitions = m_regions[m_base + static_cast<std::size_t>(parent)].m_transitions;
-            MergeOwnLines(region.m_transitions, own);
+            MergeOwnLines(region.m_transitions, own);  // linear-time in the lengths, roughly
         } else {
             region.m_transitions = std::move(own);
         }
@@ -143,7 +156,7 @@ private:
         return true;
     }
 
-    bool ReadTransition(const std::string& line, CTransition& t) {
+    bool ReadTransition(std::string_view line, CTransition& t) {
         std::array<int, 6> n{};
         const ParsedNumbers parsed = ReadLeadingIntegers(line, n);
         if (parsed.count < n.size()) {
@@ -169,12 +182,13 @@ private:
         return true;
     }
 
-    std::istream& m_in;
+    TextLines m_lines;
     std::string_view m_source;
     std::vector<CRegion>& m_regions;
     std::ostream& m_errors;
     const std::size_t m_base;
     int m_lineNumber = 0;
+    bool m_tooLong = false;
     TransitionsLoadResult m_result;
 };
 
@@ -182,15 +196,25 @@ private:
 
 TransitionsLoadResult LoadTransitions(std::istream& in, std::string_view sourceName,
                                       std::vector<CRegion>& regions, std::ostream& errors) {
-    return Reader(in, sourceName, regions, errors).Run();
+    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return Reader(text, sourceName, regions, errors).Run();
 }
 
 TransitionsLoadResult LoadTransitions(const std::filesystem::path& path, std::vector<CRegion>& regions,
                                       std::ostream& errors) {
-    std::ifstream in(path);
-    if (!in) return {};
     const std::string source = path.string();
-    return LoadTransitions(in, source, regions, errors);
+    const FileText file = ReadRegularFile(path, kMaxTransitionsFileBytes);
+    if (file.state == FileText::State::Missing) return {};
+    if (file.state == FileText::State::Unreadable) {
+        errors << source << ": " << file.problem << "; no regional calendars loaded\n";
+        return {};
+    }
+    if (file.truncated) {
+        errors << source << ": larger than " << (kMaxTransitionsFileBytes >> 20)
+               << " MiB; no regional calendars loaded\n";
+        return {};
+    }
+    return Reader(file.text, source, regions, errors).Run();
 }
 
 }  // namespace chronel

@@ -1,5 +1,7 @@
 // Merging a child region's own lines into the list it inherits.
 
+#include <algorithm>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -89,6 +91,58 @@ TEST(MergeThroughFile, ParentsCopiesAndOwnListsInFileOrder) {
     // The (0, 0, 2) line matches X at position 0 of the inherited list and replaces it.
     const List grandchild = {Jul(0, 2, 1, 1, 950), Jul(4, 1, 1, 1, 1000), Switch(4, 10, 1500), Switch(1, 1, 1600)};
     EXPECT_EQ(regions[5].m_transitions, grandchild);
+}
+
+}  // namespace
+
+namespace {
+
+// The merge rule word for word, one own line at a time over the flat list: the definition that
+// the loader's faster merge must reproduce exactly.
+void MergeByDefinition(List& list, const List& own) {
+    const std::size_t n = list.size();
+    for (const CTransition& t : own) {
+        bool replaced = false;
+        for (std::size_t i = 0; i < n && !replaced; ++i) {
+            if (SameReckoning(list[i], t)) {
+                list[i] = t;
+                replaced = true;
+            }
+        }
+        if (replaced) continue;
+        std::size_t at = 0;
+        while (at < list.size() && !(TransitionDayNumber(list[at]) > TransitionDayNumber(t))) ++at;
+        list.insert(list.begin() + static_cast<std::ptrdiff_t>(at), t);
+    }
+}
+
+// Random lists, sorted or not, few reckonings (so that replacements happen) or many, and
+// lengths that cross the merge's block size.
+TEST(MergeOwnLines, AgreesWithTheDefinitionOnRandomLists) {
+    std::mt19937 random(20261211);
+    const auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    for (int round = 0; round < 600; ++round) {
+        const int codes = pick(1, 3), eras = pick(1, 7), styles = pick(1, 4);
+        const int years = round % 3 == 0 ? 5 : 3000;  // few years: many equal dates
+        const auto any = [&] {
+            return Jul(pick(0, eras - 1), pick(0, styles - 1), pick(1, 28), pick(1, 12), pick(1, years),
+                       pick(0, codes - 1) == 0 ? kGregorianSwitchCode : pick(0, 3));
+        };
+        List inherited(static_cast<std::size_t>(pick(0, round % 5 == 0 ? 400 : 40)));
+        for (auto& t : inherited) t = any();
+        if (round % 2 == 0)
+            std::stable_sort(inherited.begin(), inherited.end(), [](const auto& a, const auto& b) {
+                return TransitionDayNumber(a) < TransitionDayNumber(b);
+            });
+        List own(static_cast<std::size_t>(pick(0, round % 7 == 0 ? 1500 : 60)));
+        for (auto& t : own) t = any();
+
+        List expected = inherited, merged = inherited;
+        MergeByDefinition(expected, own);
+        MergeOwnLines(merged, own);
+        ASSERT_EQ(merged, expected) << "round " << round << ": " << inherited.size() << " inherited, "
+                                    << own.size() << " own";
+    }
 }
 
 }  // namespace

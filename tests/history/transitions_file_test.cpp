@@ -1,5 +1,7 @@
 // Reading the transitions file: whole lines, notes, names, and every kind of malformed input.
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -11,6 +13,7 @@
 #include "history/core/region_names.h"
 #include "history/core/transitions_file.h"
 #include "history_test_util.h"
+#include "platform/core/text_lines.h"
 
 using namespace chronel;
 using namespace chronel::testing_history;
@@ -135,6 +138,45 @@ TEST(TransitionsFile, JulianLeapDaysAreDates) {
     EXPECT_FALSE(LoadText("0 0 1\n0 4 1 29 2 1700\n0 0 1\n0 4 1 29 2 -5\n", regions, errors).faultFound)
         << errors;
     EXPECT_TRUE(LoadText("0 0 1\n0 4 1 29 2 1701\n", regions, errors).faultFound);
+}
+
+}  // namespace
+
+namespace {
+
+// Nothing but a regular file is read: a FIFO would block start-up, a folder would throw.
+TEST(TransitionsFile, OnlyARegularFileIsRead) {
+    const std::string folder = testing::TempDir() + "chronel-transitions-kinds";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder + "/folder");
+    ASSERT_EQ(mkfifo((folder + "/fifo").c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", folder + "/zero");
+    const struct {
+        const char* name;
+        const char* problem;
+    } cases[] = {{"/folder", "is a directory"}, {"/fifo", "is a FIFO"}, {"/zero", "is a character device"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<CRegion> regions;
+        std::ostringstream errors;
+        const auto result = LoadTransitions(std::filesystem::path(folder + c.name), regions, errors);
+        EXPECT_FALSE(result.opened);
+        EXPECT_TRUE(regions.empty());
+        EXPECT_EQ(errors.str(), folder + c.name + ": " + c.problem + "; no regional calendars loaded\n");
+    }
+    std::filesystem::remove_all(folder);
+}
+
+TEST(TransitionsFile, ALineLongerThanTheLimitIsAFault) {
+    std::vector<CRegion> regions;
+    std::string errors;
+    const auto result =
+        LoadText(GoodBlock(0) + "1 1 1\n0 4 1 1 1 1000 " + std::string(kMaxDataLineLength, 'n') + "\n",
+                 regions, errors);
+    EXPECT_TRUE(result.faultFound);
+    EXPECT_EQ(result.faultLine, 5);
+    EXPECT_EQ(regions.size(), 1u);
+    EXPECT_EQ(errors, "T.txt:5: line longer than 65536 bytes\n");
 }
 
 }  // namespace
