@@ -51,6 +51,8 @@ int ReadEditInt(std::string_view text, int minimum, int maximum, bool clamp) {
 
 double ReadEditDouble(std::string_view text, double minimum, double maximum, bool clamp) {
     const bool negative = SkipSpaceAndSign(text);
+    // One sign only: from_chars would take a second '-' itself ("--5" as 5, "+-5" as -5).
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) text = {};
     double value = 0.0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     (void)end;
@@ -68,6 +70,8 @@ double ReadEditDouble(std::string_view text, double minimum, double maximum, boo
         if (value < minimum) value = minimum;
         if (value > maximum) value = maximum;
     }
+    // A zero is always +0.0, so that "-", "-0" or "-1e-400" never show as "-0.00".
+    if (value == 0.0) value = 0.0;
     return value;
 }
 

@@ -1,5 +1,6 @@
 #include "app/core/edit_number.h"
 
+#include <cmath>
 #include <limits>
 
 #include <gtest/gtest.h>
@@ -41,4 +42,25 @@ TEST(EditNumber, DoublesReadFiniteValuesOnly) {
     };
     for (const auto& c : cases) EXPECT_EQ(ReadEditDouble(c.text, 0, 0, false), c.value) << '"' << c.text << '"';
     EXPECT_EQ(ReadEditDouble(std::string(500, '9'), 0, 0, false), kMax);
+}
+
+// A sign is read once, in both kinds of field, and a decimal zero never carries a sign: the
+// Julian Day and time-zone fields show "%.2f" of it, where -0.0 would show as "-0.00".
+TEST(EditNumber, OneSignAndNoNegativeZero) {
+    const struct {
+        const char* text;
+        double value;
+    } cases[] = {
+        {"--5", 0.0}, {"+-5", 0.0}, {"-+5", 0.0}, {"++5", 0.0}, {"-", 0.0},
+        {"-0", 0.0},  {"-0.0", 0.0}, {"-1e-400", 0.0}, {"- 5", 0.0}, {"-x", 0.0},
+    };
+    for (const auto& c : cases) {
+        const double read = ReadEditDouble(c.text, 0, 0, false);
+        EXPECT_EQ(read, c.value) << '"' << c.text << '"';
+        EXPECT_FALSE(std::signbit(read)) << '"' << c.text << '"';
+        EXPECT_EQ(ReadEditInt(c.text, 0, 0, false), static_cast<int>(c.value)) << '"' << c.text << '"';
+    }
+    // Clamping to a range that holds zero keeps +0.0 as well.
+    EXPECT_FALSE(std::signbit(ReadEditDouble("-0", -12.0, 12.0, true)));
+    EXPECT_FALSE(std::signbit(ReadEditDouble("-", -12.0, 12.0, true)));
 }
