@@ -49,16 +49,17 @@ TEST(EditNumber, DoublesReadFiniteValuesOnly) {
 TEST(EditNumber, OneSignAndNoNegativeZero) {
     const struct {
         const char* text;
-        double value;
+        double asDouble;
+        int asInt;
     } cases[] = {
-        {"--5", 0.0}, {"+-5", 0.0}, {"-+5", 0.0}, {"++5", 0.0}, {"-", 0.0},
-        {"-0", 0.0},  {"-0.0", 0.0}, {"-1e-400", 0.0}, {"- 5", 0.0}, {"-x", 0.0},
+        {"--5", 0.0, 0}, {"+-5", 0.0, 0},  {"-+5", 0.0, 0},     {"++5", 0.0, 0},  {"-", 0.0, 0},
+        {"-0", 0.0, 0},  {"-0.0", 0.0, 0}, {"-1e-400", 0.0, -1}, {"- 5", 0.0, 0}, {"-x", 0.0, 0},
     };
     for (const auto& c : cases) {
         const double read = ReadEditDouble(c.text, 0, 0, false);
-        EXPECT_EQ(read, c.value) << '"' << c.text << '"';
+        EXPECT_EQ(read, c.asDouble) << '"' << c.text << '"';
         EXPECT_FALSE(std::signbit(read)) << '"' << c.text << '"';
-        EXPECT_EQ(ReadEditInt(c.text, 0, 0, false), static_cast<int>(c.value)) << '"' << c.text << '"';
+        EXPECT_EQ(ReadEditInt(c.text, 0, 0, false), c.asInt) << '"' << c.text << '"';
     }
     // Clamping to a range that holds zero keeps +0.0 as well.
     EXPECT_FALSE(std::signbit(ReadEditDouble("-0", -12.0, 12.0, true)));
