@@ -57,12 +57,35 @@ void SyncFolder(const std::filesystem::path& folder) {
     ::close(fd);
 }
 
+// Removes the temporary files that an interrupted save (a kill between writing and renaming)
+// left next to target: ".<name>.<anything>.tmp", regular files, last written over a minute
+// ago, so that a save running at this moment in another process keeps its own.
+void RemoveStaleTemporaries(const std::filesystem::path& target) {
+    const std::string prefix = "." + target.filename().string() + ".";
+    const std::string suffix = ".tmp";
+    const auto folder = target.parent_path().empty() ? std::filesystem::path(".") : target.parent_path();
+    const auto cutoff = std::filesystem::file_time_type::clock::now() - kStaleTemporaryAge;
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name.size() <= prefix.size() + suffix.size() || !name.starts_with(prefix) ||
+            !name.ends_with(suffix))
+            continue;
+        std::error_code entryError;
+        if (!it->is_regular_file(entryError) || it->is_symlink(entryError)) continue;
+        const auto written = it->last_write_time(entryError);
+        if (entryError || written > cutoff) continue;
+        std::filesystem::remove(it->path(), entryError);
+    }
+}
+
 }  // namespace
 
 SaveResult WriteDefaultCityFile(const std::filesystem::path& path, int index) {
     if (path.empty() || !path.has_filename())
         return {false, "There is no folder to save the default location in."};
 
+    RemoveStaleTemporaries(path);
     std::filesystem::path temp;
     const int fd = CreateTemporary(path, temp);
     if (fd < 0) return Failure("Cannot create a file in", path.parent_path(), errno);

@@ -1,6 +1,7 @@
 #include <stdlib.h>
 #include <sys/resource.h>
 
+#include <chrono>
 #include <csignal>
 #include <optional>
 #include <string>
@@ -117,6 +118,33 @@ TEST(SaveDefaultCity, FullDiskKeepsTheOldNumber) {
     EXPECT_NE(result.reason.find(file.string()), std::string::npos) << result.reason;
     EXPECT_EQ(ReadFile(file), "57");
     EXPECT_EQ(StrayFiles(folder.path(), "DefaultLoc.txt"), 0);
+}
+
+// A kill between writing and renaming leaves ".DefaultLoc.txt.<pid>.<n>.tmp"; the next save
+// clears such leftovers, but not a fresh one (a save under way elsewhere) nor other files.
+TEST(SaveDefaultCity, RemovesTemporariesLeftByAnInterruptedSave) {
+    TempFolder folder;
+    const auto target = folder / "DefaultLoc.txt";
+    const auto old = fs::file_time_type::clock::now() - std::chrono::minutes(5);
+    const struct {
+        const char* name;
+        bool stale;
+        bool removed;
+    } files[] = {
+        {".DefaultLoc.txt.4242.0.tmp", true, true},
+        {".DefaultLoc.txt.x.tmp", true, true},
+        {".DefaultLoc.txt.4243.0.tmp", false, false},  // written just now
+        {".Other.txt.4242.0.tmp", true, false},
+        {"DefaultLoc.txt.4242.0.tmp", true, false},
+        {".DefaultLoc.txt.4242.0.tmp.keep", true, false},
+    };
+    for (const auto& f : files) {
+        WriteFile(folder / f.name, "57");
+        if (f.stale) fs::last_write_time(folder / f.name, old);
+    }
+    ASSERT_TRUE(WriteDefaultCityFile(target, 12).ok);
+    EXPECT_EQ(ReadFile(target), "12");
+    for (const auto& f : files) EXPECT_EQ(fs::exists(folder / f.name), !f.removed) << f.name;
 }
 
 TEST(DefaultCityPathChoice, WorkingDataFolderIsUsedForBoth) {
