@@ -8,25 +8,17 @@
 #include <map>
 
 #include "app/core/date_steps.h"
-#include "app/core/program_tables.h"
+#include "app/core/day_engine.h"
 #include "app/core/today.h"
 #include "app/core/trace.h"
 #include "app/ui/about_dlg.h"
 #include "app/ui/quick_button.h"
-#include "astro/core/moon_panel.h"
-#include "astro/core/rise_set.h"
-#include "astro/core/rise_set_texts.h"
 #include "astro/core/rise_set_trace.h"
 #include "easter/ui/computus_dlg.h"
-#include "history/core/local_date_row.h"
 #include "history/core/region_names.h"
-#include "history/core/transitions_file.h"
-#include "locations/core/default_city.h"
-#include "locations/core/default_city_paths.h"
-#include "locations/core/program_place.h"
 #include "locations/ui/locations_dlg.h"
-#include "platform/core/data_dir.h"
 #include "platform/ui/message_box.h"
+#include "res/templates/control_ids.h"
 #include "res/templates/templates.h"
 
 namespace chronel {
@@ -40,22 +32,22 @@ struct ArrowButton {
     void (*step)(DateState&);
 };
 constexpr std::array<ArrowButton, 16> kArrowButtons = {{
-    {1012, true, [](DateState& s) { StepDay(s, +1); }},
-    {1011, false, [](DateState& s) { StepDay(s, -1); }},
-    {1020, true, [](DateState& s) { StepDay(s, +1); }},
-    {1019, false, [](DateState& s) { StepDay(s, -1); }},
-    {1014, true, [](DateState& s) { StepGregorianMonth(s, +1); }},
-    {1013, false, [](DateState& s) { StepGregorianMonth(s, -1); }},
-    {1066, true, [](DateState& s) { StepJulianMonth(s, +1); }},
-    {1063, false, [](DateState& s) { StepJulianMonth(s, -1); }},
-    {1016, true, [](DateState& s) { StepGregorianYears(s, +1); }},
-    {1015, false, [](DateState& s) { StepGregorianYears(s, -1); }},
-    {1071, true, [](DateState& s) { StepJulianYear(s, +1); }},
-    {1070, false, [](DateState& s) { StepJulianYear(s, -1); }},
-    {1018, true, [](DateState& s) { StepGregorianYears(s, +100); }},
-    {1017, false, [](DateState& s) { StepGregorianYears(s, -100); }},
-    {1069, true, [](DateState& s) { StepJulianCentury(s, +1); }},
-    {1068, false, [](DateState& s) { StepJulianCentury(s, -1); }},
+    {kGregorianDayUpArrow, true, [](DateState& s) { StepDay(s, +1); }},
+    {kGregorianDayDownArrow, false, [](DateState& s) { StepDay(s, -1); }},
+    {kJulianDayUpArrow, true, [](DateState& s) { StepDay(s, +1); }},
+    {kJulianDayDownArrow, false, [](DateState& s) { StepDay(s, -1); }},
+    {kGregorianMonthUpArrow, true, [](DateState& s) { StepGregorianMonth(s, +1); }},
+    {kGregorianMonthDownArrow, false, [](DateState& s) { StepGregorianMonth(s, -1); }},
+    {kJulianMonthUpArrow, true, [](DateState& s) { StepJulianMonth(s, +1); }},
+    {kJulianMonthDownArrow, false, [](DateState& s) { StepJulianMonth(s, -1); }},
+    {kGregorianYearUpArrow, true, [](DateState& s) { StepGregorianYears(s, +1); }},
+    {kGregorianYearDownArrow, false, [](DateState& s) { StepGregorianYears(s, -1); }},
+    {kJulianYearUpArrow, true, [](DateState& s) { StepJulianYear(s, +1); }},
+    {kJulianYearDownArrow, false, [](DateState& s) { StepJulianYear(s, -1); }},
+    {kGregorianCenturyUpArrow, true, [](DateState& s) { StepGregorianYears(s, +100); }},
+    {kGregorianCenturyDownArrow, false, [](DateState& s) { StepGregorianYears(s, -100); }},
+    {kJulianCenturyUpArrow, true, [](DateState& s) { StepJulianCentury(s, +1); }},
+    {kJulianCenturyDownArrow, false, [](DateState& s) { StepJulianCentury(s, -1); }},
 }};
 
 QWidget* MakeArrowButton(const ControlTemplate& control, QWidget* parent) {
@@ -73,8 +65,10 @@ QWidget* MakeArrowButton(const ControlTemplate& control, QWidget* parent) {
 // The region lists start on these entries of the sorted list: "Russia" and "Diocese of Augsburg".
 constexpr int kFirstRegionA = 58;
 constexpr int kFirstRegionB = 18;
-constexpr std::array<int, 5> kRowAFields = {1053, 1054, 1055, 1056, 1080};
-constexpr std::array<int, 5> kRowBFields = {1058, 1059, 1060, 1061, 1081};
+constexpr std::array<int, 5> kRowAFields = {kRowADayField, kRowAMonthField, kRowAYearField, kRowAEraField,
+                                            kRowAStyleField};
+constexpr std::array<int, 5> kRowBFields = {kRowBDayField, kRowBMonthField, kRowBYearField, kRowBEraField,
+                                            kRowBStyleField};
 
 // The Moon picture's place: pixel (275, 307) of a layout where a horizontal dialog unit was
 // 1.5 pixels and a vertical one 1.625, in dialog units so it follows the font and the scale.
@@ -90,9 +84,16 @@ const QPixmap& MoonPicture(int resource) {
     return it->second;
 }
 
+std::shared_ptr<const Catalogues> LoadOwnCatalogues() {
+    return std::make_shared<const Catalogues>(LoadCatalogues(std::cerr, TraceStream()));
+}
+
 }  // namespace
 
-CCalendarDlg::CCalendarDlg(QWidget* parent) : TemplateDialog(MainDialogTemplate(), parent, MakeArrowButton) {
+CCalendarDlg::CCalendarDlg(QWidget* parent) : CCalendarDlg(LoadOwnCatalogues(), parent) {}
+
+CCalendarDlg::CCalendarDlg(std::shared_ptr<const Catalogues> catalogues, QWidget* parent)
+    : TemplateDialog(MainDialogTemplate(), parent, MakeArrowButton), m_catalogues(std::move(catalogues)) {
     OnInitDialog();
 }
 
@@ -107,48 +108,33 @@ void CCalendarDlg::OnInitDialog() {
     m_systemMenu->addAction(QString::fromUtf8(kAboutMenuText), this, &CCalendarDlg::OnAbout);
     ConnectHandlers();
 
-    OnToday();
-    if (m_moonShownJD == -1.0) m_moonShownJD = m_dates.m_jd;
-    LoadObserver();
-    ComputeRiseSet(m_dates.m_gregYear, m_dates.m_gregMonth, m_dates.m_gregDay, g_longitude, g_latitude, g_timeZone);
+    const StartupLocation& start = m_catalogues->startup;
+    m_place = {start.observer, start.cityName};
+    SetText(kPlaceButton, start.cityName);
     FillRegionLists();
-    FillEraList(g_eras);
-    FillStyleList(g_styles);
-    LoadTransitions(DataFile("Transitions.txt"), g_regions, std::cerr);
-    OnSelchangeRegionA();
-    OnSelchangeRegionB();
-    RefreshMoonStrip();
-}
-
-void CCalendarDlg::LoadObserver() {
-    LoadCityTable(DataFile("CitiesDMS.txt"), g_cities, TraceStream());
-    const StartupLocation start = ChooseStartupLocation(g_cities, ReadDefaultCityFile(CurrentDefaultCityPaths().read));
-    g_defaultCity = start.defaultCity;
-    g_selectedCity = start.selectedCity;
-    SetText(1092, start.cityName);
-    SetObserver(start.observer);
+    OnToday();
 }
 
 void CCalendarDlg::FillRegionLists() {
     const std::vector<std::string> names(g_regionNames.begin(), g_regionNames.end());
-    for (int list : {1052, 1057}) AddItems(list, names);
-    SelectItem(1052, kFirstRegionA);
-    SelectItem(1057, kFirstRegionB);
+    for (int list : {kRegionAList, kRegionBList}) AddItems(list, names);
+    SelectItem(kRegionAList, kFirstRegionA);
+    SelectItem(kRegionBList, kFirstRegionB);
 }
 
 void CCalendarDlg::ConnectHandlers() {
-    OnPicked(1001, [this] { Change([this](DateState& s) { SelectGregorianMonth(s, SelectedItem(1001)); }); });
-    OnPicked(1004, [this] { Change([this](DateState& s) { SelectJulianMonth(s, SelectedItem(1004)); }); });
-    OnPicked(1021, [this] { Change([this](DateState& s) { SelectGregorianEra(s, SelectedItem(1021)); }); });
-    OnPicked(1022, [this] { Change([this](DateState& s) { SelectJulianEra(s, SelectedItem(1022)); }); });
-    OnPicked(1052, [this] { OnSelchangeRegionA(); });
-    OnPicked(1057, [this] { OnSelchangeRegionB(); });
+    OnPicked(kGregorianMonthList, [this] { Change([this](DateState& s) { SelectGregorianMonth(s, SelectedItem(kGregorianMonthList)); }); });
+    OnPicked(kJulianMonthList, [this] { Change([this](DateState& s) { SelectJulianMonth(s, SelectedItem(kJulianMonthList)); }); });
+    OnPicked(kGregorianEraList, [this] { Change([this](DateState& s) { SelectGregorianEra(s, SelectedItem(kGregorianEraList)); }); });
+    OnPicked(kJulianEraList, [this] { Change([this](DateState& s) { SelectJulianEra(s, SelectedItem(kJulianEraList)); }); });
+    OnPicked(kRegionAList, [this] { OnSelchangeRegionA(); });
+    OnPicked(kRegionBList, [this] { OnSelchangeRegionB(); });
 
     for (const ArrowButton& a : kArrowButtons) OnClicked(a.id, [this, step = a.step] { Change(step); });
-    OnClicked(1009, [this] { OnToday(); });
-    OnClicked(1089, [this] { OnOpenLocations(); });
-    OnClicked(1092, [this] { OnOpenLocations(); });
-    OnClicked(1090, [this] { OnOpenComputus(); });
+    OnClicked(kTodayButton, [this] { OnToday(); });
+    OnClicked(kLocationsButton, [this] { OnOpenLocations(); });
+    OnClicked(kPlaceButton, [this] { OnOpenLocations(); });
+    OnClicked(kComputusButton, [this] { OnOpenComputus(); });
 }
 
 template <class Fn>
@@ -164,77 +150,112 @@ void CCalendarDlg::OnToday() {
 bool CCalendarDlg::KeyPressed(int key, int focusId) {
     if (key != Qt::Key_Return) return false;  // Escape: the dialog's default, which ends the program
     switch (focusId) {
-    case 1000:
-    case 1002:
-        Change([this](DateState& s) { EnterGregorianDate(s, GetText(1000), GetText(1002), SelectedItem(1021) == 0); });
+    case kGregorianDayField:
+    case kGregorianYearField:
+        Change([this](DateState& s) {
+            EnterGregorianDate(s, GetText(kGregorianDayField), GetText(kGregorianYearField), SelectedItem(kGregorianEraList) == 0);
+        });
         break;
-    case 1003:
-    case 1005:
-        Change([this](DateState& s) { EnterJulianDate(s, GetText(1003), GetText(1005), SelectedItem(1022) == 0); });
+    case kJulianDayOfMonthField:
+    case kJulianYearField:
+        Change([this](DateState& s) {
+            EnterJulianDate(s, GetText(kJulianDayOfMonthField), GetText(kJulianYearField), SelectedItem(kJulianEraList) == 0);
+        });
         break;
-    case 1007: Change([this](DateState& s) { EnterJulianDay(s, GetText(1007)); }); break;
-    case 1008: Change([this](DateState& s) { EnterModifiedJulianDay(s, GetText(1008)); }); break;
-    case 1023: Change([this](DateState& s) { EnterGregorianDayOfYear(s, GetText(1023)); }); break;
-    case 1025: Change([this](DateState& s) { EnterJulianDayOfYear(s, GetText(1025)); }); break;
+    case kJulianDayField: Change([this](DateState& s) { EnterJulianDay(s, GetText(kJulianDayField)); }); break;
+    case kModifiedJulianDayField:
+        Change([this](DateState& s) { EnterModifiedJulianDay(s, GetText(kModifiedJulianDayField)); });
+        break;
+    case kGregorianDayOfYearField:
+        Change([this](DateState& s) { EnterGregorianDayOfYear(s, GetText(kGregorianDayOfYearField)); });
+        break;
+    case kJulianDayOfYearField:
+        Change([this](DateState& s) { EnterJulianDayOfYear(s, GetText(kJulianDayOfYearField)); });
+        break;
     default: break;
     }
     // Enter goes on to the dialog, which has no default button: the window never closes on it.
     return false;
 }
 
+std::string CCalendarDlg::SelectedRegion(int list) const {
+    const int position = SelectedItem(list);
+    return position < 0 ? std::string() : ItemText(list, position);
+}
+
+DayQuery CCalendarDlg::CurrentQuery() const {
+    DayQuery q;
+    q.jd = m_dates.m_jd;
+    q.place = m_place;
+    q.regionA = SelectedRegion(kRegionAList);
+    q.regionB = SelectedRegion(kRegionBList);
+    return q;
+}
+
 void CCalendarDlg::UpdateAllPanels() {
-    DeriveDates(m_dates);
-    ShowDatePanels();
-    ComputeRiseSet(m_dates.m_gregYear, m_dates.m_gregMonth, m_dates.m_gregDay, g_longitude, g_latitude, g_timeZone);
-    if (m_computusShown && m_computusDlg) m_computusDlg->RecomputeEaster();
+    m_report = ComputeDay(CurrentQuery(), *m_catalogues);
+    // The days of the year last typed stay as typed; everything else follows from m_jd.
+    const int gregDayOfYear = m_dates.m_gregDayOfYear, julDayOfYear = m_dates.m_julDayOfYear;
+    m_dates = m_report.dates;
+    m_dates.m_gregDayOfYear = gregDayOfYear;
+    m_dates.m_julDayOfYear = julDayOfYear;
+
+    ShowDatePanels(m_report.panels);
+    ShowRiseSet(m_report.riseSetTexts);
+    if (std::ostream* trace = TraceStream()) {
+        const ObserverPlace& p = m_place.position;
+        WriteRiseSetTrace(*trace, m_dates.m_gregYear, m_dates.m_gregMonth, m_dates.m_gregDay, p.longitude, p.latitude,
+                          p.timeZone, m_report.riseSet);
+    }
+    if (m_computusShown && m_computusDlg) m_computusDlg->ShowEaster(m_report.easter);
     OnSelchangeRegionA();
     OnSelchangeRegionB();
-    if (m_dates.m_jd != m_moonShownJD && m_moonShownJD != -1.0) {
+    if (m_moonShownJD != m_dates.m_jd) {
         m_moonShownJD = m_dates.m_jd;
-        RefreshMoonStrip();
+        ShowMoonStrip(m_report.moon);
     }
 }
 
-void CCalendarDlg::ShowDatePanels() {
-    const DatePanelTexts t = FormatDatePanels(m_dates);
-    SetText(1007, t.julianDay);
-    SetText(1008, t.modifiedJulianDay);
-    SetText(1002, t.gregYear);
-    SelectItem(1001, t.gregMonthItem);
-    SetText(1000, t.gregDay);
-    SetText(1072, t.gregLeap);
-    SetText(1006, t.weekday);
-    SetText(1005, t.julYear);
-    SelectItem(1004, t.julMonthItem);
-    SetText(1003, t.julDay);
-    SetText(1073, t.julLeap);
-    SelectItem(1021, t.gregEraItem);
-    SelectItem(1022, t.julEraItem);
-    SetText(1023, t.gregDayOfYear);
-    SetText(1025, t.julDayOfYear);
-    SetText(1024, t.gregWeekOfYear);
-    SetText(1026, t.julWeekOfYear);
+void CCalendarDlg::SetPlace(const ObserverPlace& position, const std::optional<std::string>& cityName) {
+    m_place.position = position;
+    if (cityName) {
+        m_place.name = *cityName;
+        SetText(kPlaceButton, *cityName);
+    }
+    UpdateAllPanels();
 }
 
-void CCalendarDlg::ComputeRiseSet(int year, int month, int day, double longitude, double latitude, double timeZone) {
-    const RiseSetResult result = chronel::ComputeRiseSet(year, month, day, longitude, latitude, timeZone);
-    if (std::ostream* trace = TraceStream())
-        WriteRiseSetTrace(*trace, year, month, day, longitude, latitude, timeZone, result);
-    const RiseSetTexts t = FormatRiseSetTexts(result);
-    SetText(1036, t.moonrise);
-    SetText(1037, t.moonset);
-    SetText(1033, t.sunrise);
-    SetText(1034, t.sunset);
-    SetText(1035, t.dayLength);
+void CCalendarDlg::ShowDatePanels(const DatePanelTexts& t) {
+    SetText(kJulianDayField, t.julianDay);
+    SetText(kModifiedJulianDayField, t.modifiedJulianDay);
+    SetText(kGregorianYearField, t.gregYear);
+    SelectItem(kGregorianMonthList, t.gregMonthItem);
+    SetText(kGregorianDayField, t.gregDay);
+    SetText(kGregorianLeapField, t.gregLeap);
+    SetText(kWeekdayField, t.weekday);
+    SetText(kJulianYearField, t.julYear);
+    SelectItem(kJulianMonthList, t.julMonthItem);
+    SetText(kJulianDayOfMonthField, t.julDay);
+    SetText(kJulianLeapField, t.julLeap);
+    SelectItem(kGregorianEraList, t.gregEraItem);
+    SelectItem(kJulianEraList, t.julEraItem);
+    SetText(kGregorianDayOfYearField, t.gregDayOfYear);
+    SetText(kJulianDayOfYearField, t.julDayOfYear);
+    SetText(kGregorianWeekOfYearField, t.gregWeekOfYear);
+    SetText(kJulianWeekOfYearField, t.julWeekOfYear);
 }
 
-void CCalendarDlg::ShowLocalDateRow(int list, const std::array<int, 5>& fields) {
-    const int position = SelectedItem(list);
-    if (position < 0) return;
-    const CurrentDay day{m_dates.m_jd,
-                         {m_dates.m_julDay, m_dates.m_julMonth, m_dates.m_julYear},
-                         {m_dates.m_gregDay, m_dates.m_gregMonth, m_dates.m_gregYear}};
-    const LocalDateRowTexts t = LocalDateRowFor(g_regions, ItemText(list, position), day, g_eras, g_styles, g_monthNames);
+void CCalendarDlg::ShowRiseSet(const RiseSetTexts& t) {
+    SetText(kMoonriseField, t.moonrise);
+    SetText(kMoonsetField, t.moonset);
+    SetText(kSunriseField, t.sunrise);
+    SetText(kSunsetField, t.sunset);
+    SetText(kDayLengthField, t.dayLength);
+}
+
+void CCalendarDlg::ShowLocalDateRow(int list, const std::array<int, 5>& fields, const LocalDateRowReport& row) {
+    if (SelectedItem(list) < 0) return;
+    const LocalDateRowTexts& t = row.texts;
     SetText(fields[0], t.day);
     SetText(fields[1], t.month);
     SetText(fields[2], t.year);
@@ -242,8 +263,16 @@ void CCalendarDlg::ShowLocalDateRow(int list, const std::array<int, 5>& fields) 
     SetText(fields[4], t.style);
 }
 
-void CCalendarDlg::OnSelchangeRegionA() { ShowLocalDateRow(1052, kRowAFields); }
-void CCalendarDlg::OnSelchangeRegionB() { ShowLocalDateRow(1057, kRowBFields); }
+// A pick in a region list changes only its own row; the rest of the report stays as it is.
+void CCalendarDlg::OnSelchangeRegionA() {
+    if (m_report.localDates[0].region != SelectedRegion(kRegionAList)) m_report = ComputeDay(CurrentQuery(), *m_catalogues);
+    ShowLocalDateRow(kRegionAList, kRowAFields, m_report.localDates[0]);
+}
+
+void CCalendarDlg::OnSelchangeRegionB() {
+    if (m_report.localDates[1].region != SelectedRegion(kRegionBList)) m_report = ComputeDay(CurrentQuery(), *m_catalogues);
+    ShowLocalDateRow(kRegionBList, kRowBFields, m_report.localDates[1]);
+}
 
 QRect CCalendarDlg::MoonPictureRect() const {
     const int x = static_cast<int>(kMoonPictureX * Units().PixelsPerUnitX() + 0.5);
@@ -252,17 +281,16 @@ QRect CCalendarDlg::MoonPictureRect() const {
 }
 
 // The phase texts and the picture of the day shown; the picture is repainted at once.
-void CCalendarDlg::RefreshMoonStrip() {
-    const MoonPhaseTexts t = ComputeMoonPhaseTexts(m_dates.m_jd);
-    SetText(1038, t.name);
-    SetText(1064, t.date);
-    SetText(1065, t.time);
+void CCalendarDlg::ShowMoonStrip(const MoonReport& moon) {
+    SetText(kPhaseNameField, moon.texts.name);
+    SetText(kPhaseDateField, moon.texts.date);
+    SetText(kPhaseTimeField, moon.texts.time);
     if (isVisible()) repaint(MoonPictureRect());
 }
 
 void CCalendarDlg::paintEvent(QPaintEvent* event) {
     TemplateDialog::paintEvent(event);
-    const int resource = MoonPictureResource(MoonPictureIndex(m_moonShownJD));
+    const int resource = m_report.moon.pictureResource;
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawPixmap(MoonPictureRect(), MoonPicture(resource));
@@ -273,10 +301,10 @@ TemplateDialog* CCalendarDlg::LocationsWindow() const { return m_locationsDlg; }
 TemplateDialog* CCalendarDlg::ComputusWindow() const { return m_computusDlg; }
 
 // Creates a side window on first use; on failure says so and leaves it for the next press.
-template <class Dialog>
-static Dialog* CreateSideWindow(CCalendarDlg* main, Dialog* existing, bool& failNext) {
+template <class Dialog, class... Args>
+static Dialog* CreateSideWindow(CCalendarDlg* main, Dialog* existing, bool& failNext, Args&&... args) {
     if (existing) return existing;
-    auto* dialog = new Dialog(main);
+    auto* dialog = new Dialog(main, std::forward<Args>(args)...);
     if (failNext || !dialog->Create()) {
         failNext = false;
         delete dialog;
@@ -300,12 +328,19 @@ static void ShowSideWindow(QWidget* window) {
 }
 
 void CCalendarDlg::OnOpenLocations() {
-    m_locationsDlg = CreateSideWindow(this, m_locationsDlg, m_failNextCreation);
+    const bool created = !m_locationsDlg;
+    m_locationsDlg = CreateSideWindow(this, m_locationsDlg, m_failNextCreation, m_catalogues);
+    if (created && m_locationsDlg)
+        connect(m_locationsDlg, &CLocationsDlg::PlaceChosen, this,
+                [this](const ObserverPlace& position, const std::optional<std::string>& cityName) {
+                    SetPlace(position, cityName);
+                });
     ShowSideWindow(m_locationsDlg);
 }
 
 void CCalendarDlg::OnOpenComputus() {
     m_computusDlg = CreateSideWindow(this, m_computusDlg, m_failNextCreation);
+    if (m_computusDlg) m_computusDlg->ShowEaster(m_report.easter);
     ShowSideWindow(m_computusDlg);
     m_computusShown = true;
 }

@@ -1,14 +1,19 @@
 #pragma once
 // The main window: one day shown as a Gregorian and a Julian date with its day numbers, and
 // everything that depends on the day. Every change of date sets m_jd and ends in
-// UpdateAllPanels, which derives all the rest from it.
+// UpdateAllPanels, which asks the day engine for the day and writes its report into the
+// controls.
 
 #include <QRect>
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "app/core/catalogues.h"
 #include "app/core/date_state.h"
+#include "app/core/day_query.h"
+#include "app/core/day_report.h"
 #include "platform/ui/template_dialog.h"
 
 class QMenu;
@@ -21,18 +26,29 @@ class CLocationsDlg;
 class CCalendarDlg : public TemplateDialog {
     Q_OBJECT
 public:
+    // Reads the catalogues of the data folder in use.
     explicit CCalendarDlg(QWidget* parent = nullptr);
+    // Shows days computed from catalogues already loaded.
+    explicit CCalendarDlg(std::shared_ptr<const Catalogues> catalogues, QWidget* parent = nullptr);
     ~CCalendarDlg() override;
 
     // The date state; after every UpdateAllPanels both dates are those of m_jd.
     const DateState& Dates() const { return m_dates; }
+    // The read-only tables the days are computed from.
+    const Catalogues& Tables() const { return *m_catalogues; }
+    // The observer the rise and set times are computed for.
+    const DayPlace& Place() const { return m_place; }
+    // What the engine reported for the day shown, as the controls show it.
+    const DayReport& Report() const { return m_report; }
+    // The query of the day shown.
+    DayQuery CurrentQuery() const;
 
     void UpdateAllPanels();
     void OnToday();
 
-    // Sun and Moon rise and set for a Gregorian date (astronomical year) and a place (degrees,
-    // east and north positive; hours east of Greenwich) into the five fields of the main window.
-    void ComputeRiseSet(int year, int month, int day, double longitude, double latitude, double timeZone);
+    // A new observer: a picked city (with its name for the place button) or typed coordinates
+    // (the button keeps its text). Recomputes the day.
+    void SetPlace(const ObserverPlace& position, const std::optional<std::string>& cityName);
 
     void OnSelchangeRegionA();
     void OnSelchangeRegionB();
@@ -50,8 +66,8 @@ public:
     TemplateDialog* LocationsWindow() const;
     TemplateDialog* ComputusWindow() const;
 
-    // Resource number of the Moon picture last painted, -1 before the first paint.
-    int MoonPictureShown() const { return m_moonPictureShown; }
+    // Resource number of the Moon picture last painted; none before the first paint.
+    std::optional<int> MoonPictureShown() const { return m_moonPictureShown; }
 
 protected:
     bool KeyPressed(int key, int focusId) override;
@@ -61,25 +77,29 @@ protected:
 private:
     void OnInitDialog();
     void ConnectHandlers();
-    void ShowDatePanels();
-    void LoadObserver();
+    void ShowDatePanels(const DatePanelTexts& t);
+    void ShowRiseSet(const RiseSetTexts& t);
+    void ShowLocalDateRow(int list, const std::array<int, 5>& fields, const LocalDateRowReport& row);
     void FillRegionLists();
-    void ShowLocalDateRow(int list, const std::array<int, 5>& fields);
-    void RefreshMoonStrip();
+    std::string SelectedRegion(int list) const;  // empty when the list has no selection
+    void ShowMoonStrip(const MoonReport& moon);
     QRect MoonPictureRect() const;
 
     // Applies a change of the date state and recomputes everything.
     template <class Fn>
     void Change(Fn&& change);
 
+    std::shared_ptr<const Catalogues> m_catalogues;
     DateState m_dates;
-    double m_moonShownJD = -1.0;  // day for which the Moon strip was last redrawn; -1 not yet
+    DayPlace m_place;
+    DayReport m_report;
+    std::optional<double> m_moonShownJD;  // day for which the Moon strip was last written
     QMenu* m_systemMenu = nullptr;
     CLocationsDlg* m_locationsDlg = nullptr;  // created on first use, owned as a child window
     CComputusDlg* m_computusDlg = nullptr;
     bool m_computusShown = false;  // once set, every recomputation refreshes the Computus window
     bool m_failNextCreation = false;
-    int m_moonPictureShown = -1;   // resource number last painted
+    std::optional<int> m_moonPictureShown;  // resource number last painted
 };
 
 }  // namespace chronel

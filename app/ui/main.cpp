@@ -1,4 +1,4 @@
-// chronel: the calendar program.
+// chronel-window: the calendar's windows, started by chronel when it is given no subcommand.
 #include <QtGlobal>
 #include <string>
 #include <vector>
@@ -10,7 +10,7 @@
 
 namespace {
 const char kUsage[] =
-    "Usage: chronel [--trace] [--help] [--version]\n"
+    "Usage: chronel-window [--trace] [--help] [--version]\n"
     "Shows one day as a Gregorian and a Julian date with its Julian Day, sunrise, sunset,\n"
     "moonrise and moonset, the Moon's phase, Easter dates and historical local dates.\n\n"
     "  --trace    write the rise and set computation and the city lines read to standard output\n"
@@ -21,7 +21,7 @@ const char kUsage[] =
 
 int main(int argc, char** argv) {
     const chronel::CommandLine cl = chronel::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc), false);
-    if (const auto status = chronel::AnswerWithoutWindows(cl, "chronel", kUsage, CHRONEL_VERSION)) return *status;
+    if (const auto status = chronel::AnswerWithoutWindows(cl, "chronel-window", kUsage, CHRONEL_VERSION)) return *status;
     InitChronelResources();
     chronel::EnableTrace(cl.trace);
     chronel::CCalendarApp app;

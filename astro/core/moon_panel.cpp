@@ -32,8 +32,9 @@ int MoonPictureResource(int index) {
     return index >= 0 && index < kMoonPictureCount ? kResources[index] : 0;
 }
 
-MoonPhaseTexts ComputeMoonPhaseTexts(double jd) {
-    const PrincipalPhase phase = NextPrincipalPhase(jd);
+MoonPhaseTexts ComputeMoonPhaseTexts(double jd) { return FormatMoonPhaseTexts(NextPrincipalPhase(jd)); }
+
+MoonPhaseTexts FormatMoonPhaseTexts(const PrincipalPhase& phase) {
     const double jde = phase.jde;
 
     CalendarDate date;

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "astro/core/lunar_phases.h"
+
 namespace chronel {
 
 inline constexpr int kMoonPictureCount = 8;
@@ -28,5 +30,8 @@ struct MoonPhaseTexts {
 // Texts of the next principal phase after jd (NextPrincipalPhase). The phase's date is
 // Julian up to JD 2299160.5 (the start of 15 October 1582) and Gregorian after it.
 MoonPhaseTexts ComputeMoonPhaseTexts(double jd);
+
+// The same texts for a phase already found.
+MoonPhaseTexts FormatMoonPhaseTexts(const PrincipalPhase& phase);
 
 }  // namespace chronel

@@ -1,22 +1,20 @@
 #pragma once
 // The Computus window: Easter Sunday of the year shown in the main window, by the Catholic
-// reckoning and by the Orthodox one as a Julian and as a Gregorian date. Closing it only hides
-// it; the main window refreshes it after every change of date once it has been opened.
+// reckoning and by the Orthodox one as a Julian and as a Gregorian date. It shows the texts it
+// is given; closing it only hides it.
 
 #include "easter/core/computus_texts.h"
 #include "platform/ui/template_dialog.h"
 
 namespace chronel {
 
-class CCalendarDlg;
-
 class CComputusDlg : public TemplateDialog {
     Q_OBJECT
 public:
-    explicit CComputusDlg(CCalendarDlg* mainDlg);
+    explicit CComputusDlg(QWidget* parent);
 
-    bool Create();  // fills the fields; false when the window could not be made
-    void RecomputeEaster();
+    bool Create();  // false when the window could not be made
+    void ShowEaster(const ComputusTexts& texts);
 
 protected:
     bool KeyPressed(int key, int focusId) override;
@@ -24,8 +22,6 @@ protected:
 private:
     void ShowCatholicEaster(const ComputusTexts& texts);
     void ShowOrthodoxEaster(const ComputusTexts& texts);
-
-    CCalendarDlg* m_pMainDlg;
 };
 
 }  // namespace chronel

@@ -8,21 +8,19 @@
 #include <string>
 
 #include "app/core/edit_number.h"
-#include "app/ui/calendar_dlg.h"
-#include "locations/core/program_place.h"
 #include "locations/core/save_default_city.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/up_down.h"
+#include "res/templates/control_ids.h"
 #include "res/templates/templates.h"
 
 namespace chronel {
 namespace {
 
-constexpr int kCityList = 1067;
-constexpr int kLatDeg = 1039, kLatMin = 1042, kLatSec = 1045, kLatHemisphere = 1077;
-constexpr int kLonDeg = 1040, kLonMin = 1047, kLonSec = 1049, kLonHemisphere = 1078;
-constexpr int kTimeZone = 1062;
-constexpr int kPlaceButton = 1092;  // of the main window
+constexpr int kLatDeg = kLatitudeDegreesField, kLatMin = kLatitudeMinutesField, kLatSec = kLatitudeSecondsField;
+constexpr int kLonDeg = kLongitudeDegreesField, kLonMin = kLongitudeMinutesField, kLonSec = kLongitudeSecondsField;
+constexpr int kLatHemisphere = kLatitudeHemisphereList, kLonHemisphere = kLongitudeHemisphereList;
+constexpr int kTimeZone = kTimeZoneField;
 
 // Each spinner, its field and its upper limit (all start at 0). Minutes and seconds run to 60.
 struct Spinner {
@@ -31,12 +29,12 @@ struct Spinner {
     int upper;
 };
 constexpr std::array<Spinner, 6> kSpinners = {{
-    {1041, kLatDeg, 90},
-    {1044, kLatMin, 60},
-    {1046, kLatSec, 60},
-    {1043, kLonDeg, 180},
-    {1048, kLonMin, 60},
-    {1050, kLonSec, 60},
+    {kLatitudeDegreesUpDown, kLatDeg, 90},
+    {kLatitudeMinutesUpDown, kLatMin, 60},
+    {kLatitudeSecondsUpDown, kLatSec, 60},
+    {kLongitudeDegreesUpDown, kLonDeg, 180},
+    {kLongitudeMinutesUpDown, kLonMin, 60},
+    {kLongitudeSecondsUpDown, kLonSec, 60},
 }};
 
 // The fields in which Enter applies the place.
@@ -53,21 +51,23 @@ std::string TimeZoneText(double hours) {
 
 }  // namespace
 
-CLocationsDlg::CLocationsDlg(CCalendarDlg* mainDlg)
-    : TemplateDialog(LocationsDialogTemplate(), mainDlg), m_pMainDlg(mainDlg) {
+CLocationsDlg::CLocationsDlg(QWidget* parent, std::shared_ptr<const Catalogues> catalogues)
+    : TemplateDialog(LocationsDialogTemplate(), parent),
+      m_catalogues(std::move(catalogues)),
+      m_selectedCity(m_catalogues->startup.selectedCity) {
     setModal(false);
     // A vertical scroll bar only; a name wider than the list ends in "..." and shows whole in
     // its tooltip.
     ControlAs<QListWidget>(kCityList)->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    OnClicked(1079, [this] { OnSetDefaultLocation(); });
+    OnClicked(kSetDefaultLocationButton, [this] { OnSetDefaultLocation(); });
     OnPicked(kCityList, [this] { OnSelchangeCityList(); });
-    OnClicked(1091, [this] { OnGo(); });
+    OnClicked(kGoButton, [this] { OnGo(); });
 }
 
 bool CLocationsDlg::Create() {
     SetUpSpinners();
     FillCityList();
-    ShowCity(g_defaultCity);
+    ShowCity(m_catalogues->startup.defaultCity);
     SelectItem(kCityList, -1);
     return true;
 }
@@ -75,7 +75,8 @@ bool CLocationsDlg::Create() {
 void CLocationsDlg::SetUpSpinners() {
     for (const Spinner& s : kSpinners) {
         auto* upDown = ControlAs<UpDown>(s.upDown);
-        upDown->SetBuddy(ControlAs<QLineEdit>(s.field));
+        upDown->SetBuddy(ControlAs<QLineEdit>(s.field),
+                         [](const std::string& text, int lower, int upper) { return ReadEditInt(text, lower, upper, true); });
         upDown->SetRange(0, s.upper);
         upDown->SetPosition(0);
         SetText(s.field, "0");
@@ -84,14 +85,15 @@ void CLocationsDlg::SetUpSpinners() {
 
 void CLocationsDlg::FillCityList() {
     ClearItems(kCityList);
-    AddItems(kCityList, g_cities.cityNames);
+    AddItems(kCityList, m_catalogues->cities.cityNames);
     auto* list = ControlAs<QListWidget>(kCityList);
     for (int i = 0; i < list->count(); ++i) list->item(i)->setToolTip(list->item(i)->text());
 }
 
 void CLocationsDlg::ShowCity(int row) {
-    if (row < 0 || static_cast<std::size_t>(row) >= g_cities.size()) return;
-    const CityRow city = g_cities.Row(static_cast<std::size_t>(row));
+    const CityTable& cities = m_catalogues->cities;
+    if (row < 0 || static_cast<std::size_t>(row) >= cities.size()) return;
+    const CityRow city = cities.Row(static_cast<std::size_t>(row));
     SetText(kLatDeg, IntText(city.latDeg));
     SetText(kLatMin, IntText(city.latMin));
     SelectItem(kLatHemisphere, city.latLetter == 'S' ? 1 : 0);
@@ -107,19 +109,19 @@ void CLocationsDlg::OnSelchangeCityList() {
     // The list holds the names as the window shows them; compare in that form, so that a name
     // that is not valid UTF-8 still finds its row.
     const QString picked = QString::fromStdString(ItemText(kCityList, position));
-    for (std::size_t row = 0; row < g_cities.size(); ++row) {
-        if (QString::fromStdString(g_cities.cityNames[row]) != picked) continue;
+    const CityTable& cities = m_catalogues->cities;
+    for (std::size_t row = 0; row < cities.size(); ++row) {
+        if (QString::fromStdString(cities.cityNames[row]) != picked) continue;
         ShowCity(static_cast<int>(row));
-        g_selectedCity = static_cast<int>(row);
-        m_pMainDlg->SetText(kPlaceButton, g_cities.cityNames[row]);
-        OnGo();
+        m_selectedCity = static_cast<int>(row);
+        emit PlaceChosen(ReadPlace(), cities.cityNames[row]);
         return;
     }
 }
 
-void CLocationsDlg::OnGo() {
-    const DateState& d = m_pMainDlg->Dates();
-    const int year = d.m_gregYear, month = d.m_gregMonth, day = d.m_gregDay;
+void CLocationsDlg::OnGo() { emit PlaceChosen(ReadPlace(), std::nullopt); }
+
+ObserverPlace CLocationsDlg::ReadPlace() {
     const bool south = SelectedItem(kLatHemisphere) > 0;
     const bool west = SelectedItem(kLonHemisphere) > 0;
 
@@ -129,16 +131,16 @@ void CLocationsDlg::OnGo() {
     const double longitude = DmsToDegrees(ReadEditInt(GetText(kLonDeg), 0, 180, true),
                                           ReadEditInt(GetText(kLonMin), 0, 60, true),
                                           ReadEditInt(GetText(kLonSec), 0, 60, true));
-    g_latitude = south ? -latitude : latitude;
-    g_longitude = west ? -longitude : longitude;
-    g_timeZone = ReadEditDouble(GetText(kTimeZone), -12.0, 12.0, true);
-    SetText(kTimeZone, TimeZoneText(g_timeZone));
-
-    m_pMainDlg->ComputeRiseSet(year, month, day, g_longitude, g_latitude, g_timeZone);
+    ObserverPlace place;
+    place.latitude = south ? -latitude : latitude;
+    place.longitude = west ? -longitude : longitude;
+    place.timeZone = ReadEditDouble(GetText(kTimeZone), -12.0, 12.0, true);
+    SetText(kTimeZone, TimeZoneText(place.timeZone));
+    return place;
 }
 
 void CLocationsDlg::OnSetDefaultLocation() {
-    const SaveResult result = SaveDefaultCity(g_selectedCity);
+    const SaveResult result = SaveDefaultCity(m_selectedCity);
     if (!result.ok)
         ShowMessageBox(this, QString::fromStdString("Could not save the default location.\n" + result.reason));
 }

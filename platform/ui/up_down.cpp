@@ -5,7 +5,6 @@
 #include <QToolButton>
 #include <algorithm>
 
-#include "app/core/edit_number.h"
 
 namespace chronel {
 
@@ -21,9 +20,10 @@ UpDown::UpDown(QWidget* parent) : QWidget(parent), m_up(new QToolButton(this)), 
     connect(m_down, &QToolButton::clicked, this, [this] { Step(-1); });
 }
 
-void UpDown::SetBuddy(QLineEdit* buddy) {
+void UpDown::SetBuddy(QLineEdit* buddy, NumberReader reader) {
     if (m_buddy) m_buddy->removeEventFilter(this);
     m_buddy = buddy;
+    m_reader = std::move(reader);
     if (m_buddy) m_buddy->installEventFilter(this);
 }
 
@@ -37,7 +37,7 @@ void UpDown::SetPosition(int position) { m_position = std::clamp(position, m_low
 
 void UpDown::Step(int delta) {
     // Start from what the buddy shows, so a typed number is stepped from, as the user sees it.
-    if (m_buddy) m_position = std::clamp(ReadEditInt(m_buddy->text().toStdString(), m_lower, m_upper, true), m_lower, m_upper);
+    if (m_buddy && m_reader) m_position = std::clamp(m_reader(m_buddy->text().toStdString(), m_lower, m_upper), m_lower, m_upper);
     m_position = std::clamp(m_position + delta, m_lower, m_upper);
     if (m_buddy) m_buddy->setText(QString::number(m_position));
 }

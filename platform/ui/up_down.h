@@ -4,6 +4,8 @@
 // a decimal number at each step. The Up and Down keys in the buddy step it too.
 
 #include <QWidget>
+#include <functional>
+#include <string>
 
 class QLineEdit;
 class QToolButton;
@@ -14,7 +16,11 @@ class UpDown : public QWidget {
     Q_OBJECT
 public:
     explicit UpDown(QWidget* parent = nullptr);
-    void SetBuddy(QLineEdit* buddy);
+    // Reads the buddy's text as a whole number within [lower, upper]; the window that owns the
+    // control decides how typed text is read.
+    using NumberReader = std::function<int(const std::string& text, int lower, int upper)>;
+
+    void SetBuddy(QLineEdit* buddy, NumberReader reader);
     QLineEdit* Buddy() const { return m_buddy; }
     void SetRange(int lower, int upper);
     void SetPosition(int position);  // brought into the range; does not touch the buddy
@@ -31,6 +37,7 @@ private:
     QToolButton* m_up;
     QToolButton* m_down;
     QLineEdit* m_buddy = nullptr;
+    NumberReader m_reader;
     int m_lower = 0, m_upper = 100, m_position = 0;
 };
 

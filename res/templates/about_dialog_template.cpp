@@ -1,4 +1,5 @@
 // Template 100: the About box.
+#include "res/templates/control_ids.h"
 #include "res/templates/templates.h"
 
 namespace chronel {
@@ -13,7 +14,7 @@ const DialogTemplate& AboutDialogTemplate() {
         d.controls = {
             {kNoId, ControlKind::Static, "Chronel, version " CHRONEL_VERSION, {}, 40, 10, 150, 8, kNone},
             {kNoId, ControlKind::Static, "Gregorian, Julian and historical dates; Sun, Moon and Easter.", {}, 40, 25, 188, 8, kNone},
-            {1, ControlKind::DefPushButton, "OK", {}, 178, 7, 50, 14, kNone},
+            {kAboutOkButton, ControlKind::DefPushButton, "OK", {}, 178, 7, 50, 14, kNone},
         };
         return d;
     }();

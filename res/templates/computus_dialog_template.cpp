@@ -1,4 +1,5 @@
 // Template 153: the Computus window.
+#include "res/templates/control_ids.h"
 #include "res/templates/templates.h"
 
 namespace chronel {
@@ -14,14 +15,14 @@ const DialogTemplate& ComputusDialogTemplate() {
         d.controls = {
             {kNoId, ControlKind::Static, "Catholic", {}, 55, 19, 27, 9, kNone},
             {kNoId, ControlKind::Static, "Orthodox Julian", {}, 165, 19, 52, 9, kNone},
-            {1029, ControlKind::Edit, "", {}, 151, 33, 20, 14, kField},
-            {1030, ControlKind::Edit, "", {}, 179, 33, 52, 14, kField},
-            {1031, ControlKind::Edit, "", {}, 269, 33, 20, 14, kField},
-            {1032, ControlKind::Edit, "", {}, 297, 33, 52, 14, kField},
-            {1028, ControlKind::Edit, "", {}, 61, 33, 52, 14, kField},
-            {1027, ControlKind::Edit, "", {}, 33, 33, 20, 14, kField},
+            {kOrthodoxJulianDayField, ControlKind::Edit, "", {}, 151, 33, 20, 14, kField},
+            {kOrthodoxJulianMonthField, ControlKind::Edit, "", {}, 179, 33, 52, 14, kField},
+            {kOrthodoxGregorianDayField, ControlKind::Edit, "", {}, 269, 33, 20, 14, kField},
+            {kOrthodoxGregorianMonthField, ControlKind::Edit, "", {}, 297, 33, 52, 14, kField},
+            {kCatholicMonthField, ControlKind::Edit, "", {}, 61, 33, 52, 14, kField},
+            {kCatholicDayField, ControlKind::Edit, "", {}, 33, 33, 20, 14, kField},
             {kNoId, ControlKind::Static, "Orthodox Gregorian", {}, 276, 19, 65, 9, kNone},
-            {1092, ControlKind::Edit, "", {}, 40, 61, 301, 14, kReadOnly | kAlignCenter | kNoBorder},
+            {kEasterNoteField, ControlKind::Edit, "", {}, 40, 61, 301, 14, kReadOnly | kAlignCenter | kNoBorder},
         };
         return d;
     }();

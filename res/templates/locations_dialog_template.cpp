@@ -1,5 +1,6 @@
 // Template 151: the Locations window. Places and sizes in dialog units; template order is tab
 // order, and each up-down control is bound to the edit just before it.
+#include "res/templates/control_ids.h"
 #include "res/templates/templates.h"
 
 namespace chronel {
@@ -25,28 +26,28 @@ DialogTemplate Build() {
     d.width = 311;
     d.height = 179;
     d.controls = {
-        {1067, ControlKind::ListBox, "", {}, 28, 41, 102, 93, kSorted},
-        {1079, ControlKind::PushButton, "Set as default Location", {}, 28, 139, 102, 14, kNone},
+        {kCityList, ControlKind::ListBox, "", {}, 28, 41, 102, 93, kSorted},
+        {kSetDefaultLocationButton, ControlKind::PushButton, "Set as default Location", {}, 28, 139, 102, 14, kNone},
         Label("Location", 28, 26, 102, 8, kAlignCenter),
-        NumberEdit(1039, 148, 42, 27),
-        Spinner(1041, 176, 42),
-        NumberEdit(1042, 188, 42, 17),
-        Spinner(1044, 206, 42),
-        NumberEdit(1045, 218, 42, 17),
-        Spinner(1046, 236, 42),
+        NumberEdit(kLatitudeDegreesField, 148, 42, 27),
+        Spinner(kLatitudeDegreesUpDown, 176, 42),
+        NumberEdit(kLatitudeMinutesField, 188, 42, 17),
+        Spinner(kLatitudeMinutesUpDown, 206, 42),
+        NumberEdit(kLatitudeSecondsField, 218, 42, 17),
+        Spinner(kLatitudeSecondsUpDown, 236, 42),
         Label("Latitude", 195, 29, 27, 9),
-        Hemisphere(1077, "N", "S", 42, 38),
-        NumberEdit(1040, 148, 78, 27),
-        Spinner(1043, 176, 78),
-        NumberEdit(1047, 188, 78, 17),
-        Spinner(1048, 206, 78),
-        NumberEdit(1049, 218, 78, 17),
-        Spinner(1050, 236, 78),
+        Hemisphere(kLatitudeHemisphereList, "N", "S", 42, 38),
+        NumberEdit(kLongitudeDegreesField, 148, 78, 27),
+        Spinner(kLongitudeDegreesUpDown, 176, 78),
+        NumberEdit(kLongitudeMinutesField, 188, 78, 17),
+        Spinner(kLongitudeMinutesUpDown, 206, 78),
+        NumberEdit(kLongitudeSecondsField, 218, 78, 17),
+        Spinner(kLongitudeSecondsUpDown, 236, 78),
         Label("Longitude", 191, 65, 32, 9),
-        Hemisphere(1078, "E", "W", 78, 39),
-        {1062, ControlKind::Edit, "", {}, 200, 115, 27, 14, kNone},  // time zone: any characters
+        Hemisphere(kLongitudeHemisphereList, "E", "W", 78, 39),
+        {kTimeZoneField, ControlKind::Edit, "", {}, 200, 115, 27, 14, kNone},  // time zone: any characters
         Label("Time Zone", 196, 102, 33, 9),
-        {1091, ControlKind::DefPushButton, "GO", {}, 200, 139, 27, 14, kNone},
+        {kGoButton, ControlKind::DefPushButton, "GO", {}, 200, 139, 27, 14, kNone},
     };
     return d;
 }

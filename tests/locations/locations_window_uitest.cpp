@@ -16,7 +16,6 @@
 #include "app/ui/calendar_dlg.h"
 #include "astro/core/rise_set.h"
 #include "astro/core/rise_set_texts.h"
-#include "locations/core/program_place.h"
 #include "locations/temp_folder.h"
 #include "locations/ui/locations_dlg.h"
 #include "platform/core/data_dir.h"
@@ -93,7 +92,6 @@ class LocationsWindowTest : public QObject {
     // A program start over the temporary Data folder, as the main window starts.
     void Start() {
         m_main.reset();
-        g_cities = {};
         m_main = std::make_unique<CCalendarDlg>();
         m_main->show();
     }
@@ -133,7 +131,7 @@ private slots:
     void cleanupTestCase() { FixToday(std::nullopt); }
 
     void opensOnTheDefaultCityWithoutApplyingIt() {
-        g_timeZone = 7.0;  // not the default city's: shows that nothing is applied on opening
+        m_main->SetPlace({0, 0, 7.0}, std::nullopt);  // not the default city's: shows that nothing is applied on opening
         CLocationsDlg* dlg = Open();
         QVERIFY(dlg);
         QVERIFY(dlg->isVisible());
@@ -164,8 +162,8 @@ private slots:
             QCOMPARE(upDown->Position(), 0);
         }
 
-        QCOMPARE(g_timeZone, 7.0);
-        QCOMPARE(g_selectedCity, 2);
+        QCOMPARE(m_main->Place().position.timeZone, 7.0);
+        QCOMPARE(dlg->SelectedCity(), 2);
         QCOMPARE(m_main->GetText(1092), std::string("Quito"));
     }
 
@@ -186,25 +184,25 @@ private slots:
         QCOMPARE(dlg->SelectedItem(1077), 0);
         QCOMPARE(dlg->SelectedItem(1078), 0);
 
-        QVERIFY(Near(g_latitude, 41.9 + 30 / 3600.0));
-        QVERIFY(Near(g_longitude, 12 + 29 / 60.0 + 15 / 3600.0));
-        QCOMPARE(g_timeZone, 1.0);
-        QCOMPARE(g_selectedCity, 0);
+        QVERIFY(Near(m_main->Place().position.latitude, 41.9 + 30 / 3600.0));
+        QVERIFY(Near(m_main->Place().position.longitude, 12 + 29 / 60.0 + 15 / 3600.0));
+        QCOMPARE(m_main->Place().position.timeZone, 1.0);
+        QCOMPARE(dlg->SelectedCity(), 0);
         QCOMPARE(m_main->GetText(1092), std::string("Rome"));
-        QCOMPARE(MainRiseSet(*m_main), ExpectedRiseSet(kYear, g_latitude, g_longitude, 1.0));
+        QCOMPARE(MainRiseSet(*m_main), ExpectedRiseSet(kYear, m_main->Place().position.latitude, m_main->Place().position.longitude, 1.0));
         QVERIFY(MainRiseSet(*m_main) != before);
     }
 
     void aNameTwiceInTheTablePicksItsFirstRow() {
         CLocationsDlg* dlg = Open();
         PickListItem(*dlg, 5);  // the second "Twin" of the list
-        QCOMPARE(g_selectedCity, 1);
+        QCOMPARE(dlg->SelectedCity(), 1);
         QCOMPARE(dlg->GetText(1039), std::string("10"));
         QCOMPARE(dlg->GetText(1040), std::string("20"));
         QCOMPARE(dlg->GetText(1062), std::string(" 2.00"));
-        QCOMPARE(g_latitude, 10.0);
-        QCOMPARE(g_longitude, 20.0);
-        QCOMPARE(g_timeZone, 2.0);
+        QCOMPARE(m_main->Place().position.latitude, 10.0);
+        QCOMPARE(m_main->Place().position.longitude, 20.0);
+        QCOMPARE(m_main->Place().position.timeZone, 2.0);
     }
 
     void goAppliesTypedPlace_data() {
@@ -256,17 +254,17 @@ private slots:
         QFETCH(double, wantLatitude);
         QFETCH(double, wantLongitude);
         QFETCH(double, wantZone);
-        QVERIFY2(Near(g_latitude, wantLatitude), qPrintable(QString::number(g_latitude, 'g', 17)));
-        QVERIFY2(Near(g_longitude, wantLongitude), qPrintable(QString::number(g_longitude, 'g', 17)));
-        QCOMPARE(g_timeZone, wantZone);
+        QVERIFY2(Near(m_main->Place().position.latitude, wantLatitude), qPrintable(QString::number(m_main->Place().position.latitude, 'g', 17)));
+        QVERIFY2(Near(m_main->Place().position.longitude, wantLongitude), qPrintable(QString::number(m_main->Place().position.longitude, 'g', 17)));
+        QCOMPARE(m_main->Place().position.timeZone, wantZone);
         QFETCH(QString, zoneShown);
         QCOMPARE(QString::fromStdString(dlg->GetText(1062)), zoneShown);
         QFETCH(QString, latDegShown);
         QCOMPARE(QString::fromStdString(dlg->GetText(1039)), latDegShown);
         QCOMPARE(QString::fromStdString(dlg->GetText(1047)), longitude[1]);  // typed, not clamped
         QCOMPARE(m_main->GetText(1092), std::string("Quito"));               // "GO" names no city
-        QCOMPARE(g_selectedCity, 2);
-        QCOMPARE(MainRiseSet(*m_main), ExpectedRiseSet(kYear, g_latitude, g_longitude, g_timeZone));
+        QCOMPARE(dlg->SelectedCity(), 2);
+        QCOMPARE(MainRiseSet(*m_main), ExpectedRiseSet(kYear, m_main->Place().position.latitude, m_main->Place().position.longitude, m_main->Place().position.timeZone));
     }
 
     void goTakesTheDateShownWhenItRuns() {
@@ -289,7 +287,7 @@ private slots:
         Type(*dlg, 1062, "13");
         Focus(dlg->Control(field));
         QTest::keyClick(dlg->Control(field), Qt::Key_Return);
-        QCOMPARE(g_timeZone, 12.0);
+        QCOMPARE(m_main->Place().position.timeZone, 12.0);
         QCOMPARE(dlg->GetText(1062), std::string("12.00"));
         QVERIFY(dlg->isVisible());
     }
@@ -309,7 +307,7 @@ private slots:
         QTest::keyClick(target, Qt::Key_Return);
         QTest::keyClick(target, Qt::Key_Enter);
         QCOMPARE(dlg->GetText(1062), std::string("13"));  // "GO" did not run
-        QCOMPARE(g_timeZone, -5.0);
+        QCOMPARE(m_main->Place().position.timeZone, -5.0);
         QCOMPARE(dlg->SelectedItem(1067), -1);
         QCOMPARE(dlg->SelectedItem(1077), 1);
         QCOMPARE(StoredDefault(), std::string("2"));
@@ -384,12 +382,12 @@ private slots:
         PickListItem(*dlg, 1);  // Kolkata, row 4
         QTest::mouseClick(dlg->Control(1079), Qt::LeftButton);
         QCOMPARE(StoredDefault(), std::string("4"));
-        QCOMPARE(g_defaultCity, 2);  // the new default waits for the next start
+        QCOMPARE(m_main->Tables().startup.defaultCity, 2);  // the new default waits for the next start
 
         Start();
-        QCOMPARE(g_defaultCity, 4);
+        QCOMPARE(m_main->Tables().startup.defaultCity, 4);
         QCOMPARE(m_main->GetText(1092), std::string("Kolkata"));
-        QVERIFY(Near(g_latitude, 22 + 34 / 60.0));
+        QVERIFY(Near(m_main->Place().position.latitude, 22 + 34 / 60.0));
         dlg = Open();
         QCOMPARE(dlg->GetText(1039), std::string("22"));
         QCOMPARE(dlg->GetText(1047), std::string("22"));
@@ -411,8 +409,8 @@ private slots:
         QCOMPARE(lines[0], QString("Could not save the default location."));
         QVERIFY(!lines[1].isEmpty());
         QCOMPARE(StoredDefault(), std::string("2"));
-        QCOMPARE(g_selectedCity, 0);
-        QCOMPARE(g_defaultCity, 2);
+        QCOMPARE(dlg->SelectedCity(), 0);
+        QCOMPARE(m_main->Tables().startup.defaultCity, 2);
         QVERIFY(dlg->isVisible());
     }
 
@@ -426,8 +424,8 @@ private slots:
         QCOMPARE(dlg->GetText(1062), std::string());
         QCOMPARE(dlg->SelectedItem(1077), -1);
         QTest::mouseClick(dlg->Control(1091), Qt::LeftButton);
-        QCOMPARE(g_latitude, 0.0);
-        QCOMPARE(g_longitude, 0.0);
+        QCOMPARE(m_main->Place().position.latitude, 0.0);
+        QCOMPARE(m_main->Place().position.longitude, 0.0);
         QCOMPARE(dlg->GetText(1062), std::string(" 0.00"));
     }
 };

@@ -74,6 +74,16 @@ for file in "$src"/Data/*.txt; do
   same_file "$stage$data/$(basename "$file")" "$file"
 done
 
+# The program and the window program it starts; the installed program answers a subcommand from
+# any folder with the installed data.
+prefix=$stage$(dirname "$datadir")
+[ -x "$prefix/bin/chronel" ] || fail "missing $prefix/bin/chronel"
+if [ -x "$prefix/bin/chronel" ]; then
+  [ -x "$prefix/libexec/chronel/chronel-window" ] || fail "missing $prefix/libexec/chronel/chronel-window"
+  out=$(cd / && "$prefix/bin/chronel" day --greg 2000-01-01 --city "London (United Kingdom)" --format csv 2>&1)
+  echo "$out" | grep -q "London (United Kingdom)" || fail "installed chronel day did not answer: $out"
+fi
+
 if [ "$failures" -ne 0 ]; then
   echo "$failures install check(s) failed" >&2
   exit 1

@@ -78,7 +78,7 @@ private slots:
         TemplateDialog dlg(t);
         auto* upDown = dlg.ControlAs<UpDown>(13);
         auto* edit = dlg.ControlAs<QLineEdit>(12);
-        upDown->SetBuddy(edit);
+        upDown->SetBuddy(edit, [](const std::string& text, int, int) { return std::atoi(text.c_str()); });
         upDown->SetRange(0, 3);
         upDown->SetPosition(0);
         for (int i = 0; i < 5; ++i) upDown->Step(+1);
@@ -89,6 +89,10 @@ private slots:
         edit->clear();
         QTest::keyClicks(edit, "9x5");
         QCOMPARE(edit->text(), QString("95"));
+        // A step starts from the buddy's number as its reader reads it.
+        edit->setText("1");
+        QTest::keyClick(edit, Qt::Key_Up);
+        QCOMPARE(edit->text(), QString("2"));
     }
 
     void labelsGrowRatherThanCutTheirText() {

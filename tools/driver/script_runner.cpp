@@ -131,8 +131,8 @@ bool ScriptRunner::RunLine(const std::string& line, int lineNumber) {
         for (const ControlTemplate& c : window->Template().controls)
             if (c.id != kNoId) dumpLine(c);
         if (window == &m_main) {
-            const int picture = m_main.MoonPictureShown();
-            m_out << "main\tmoon\t" << (picture < 0 ? std::string("-") : std::to_string(picture)) << '\n';
+            const std::optional<int> picture = m_main.MoonPictureShown();
+            m_out << "main\tmoon\t" << (picture ? std::to_string(*picture) : std::string("-")) << '\n';
         }
         return true;
     }

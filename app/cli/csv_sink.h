@@ -1,0 +1,49 @@
+#pragma once
+// Collects one record's fields as a CSV row (RFC 4180). The column names are the keys of the
+// enclosing objects joined with dots ("gregorian.day"); an element of an array is named by its
+// position from 0 ("localDates.0.region").
+
+#include <string>
+#include <vector>
+
+#include "app/cli/field_sink.h"
+
+namespace chronel {
+
+class CsvSink : public FieldSink {
+public:
+    // Starts a new record; the names are collected again only for the first one.
+    void BeginRecord();
+    const std::vector<std::string>& ColumnNames() const { return m_names; }
+    const std::vector<std::string>& Values() const { return m_values; }  // of the record, by column
+    // The row of the record, fields separated by commas, ended by CRLF, appended to out.
+    void AppendRow(std::string& out) const;
+    void AppendHeader(std::string& out) const;
+
+    void BeginObject(std::string_view key) override;
+    void EndObject() override;
+    void BeginArray(std::string_view key) override;
+    void EndArray() override;
+    void Text(std::string_view key, std::string_view value) override;
+    void Number(std::string_view key, double value) override;
+    void Null(std::string_view key) override;
+
+private:
+    struct Level {
+        std::string path;   // the prefix of every column inside, with its trailing dot
+        bool array = false;
+        int next = 0;       // position of the next element of an array
+    };
+    std::string Name(std::string_view key);  // the column name of key at the current level
+    void Field(std::string_view key, std::string value);
+
+    std::vector<Level> m_levels;
+    std::vector<std::string> m_names;
+    std::vector<std::string> m_values;
+    bool m_collectNames = true;
+};
+
+// value quoted as a CSV field when it holds a comma, a quote or a line break.
+void AppendCsvField(std::string& out, std::string_view value);
+
+}  // namespace chronel

@@ -1,0 +1,43 @@
+#include "app/core/day_engine.h"
+
+#include "history/core/local_date.h"
+#include "res/templates/templates.h"
+
+namespace chronel {
+namespace {
+
+LocalDateRowReport LocalDateRow(const std::string& region, const DateState& d, const Catalogues& c) {
+    const CurrentDay day{d.m_jd, {d.m_julDay, d.m_julMonth, d.m_julYear}, {d.m_gregDay, d.m_gregMonth, d.m_gregYear}};
+    return {region, LocalDateRowFor(c.regions, region, day, c.eras, c.styles, g_monthNames)};
+}
+
+MoonReport Moon(double jd) {
+    MoonReport m;
+    m.pictureIndex = MoonPictureIndex(jd);
+    m.pictureResource = MoonPictureResource(m.pictureIndex);
+    m.nextPhase = NextPrincipalPhase(jd);
+    m.texts = FormatMoonPhaseTexts(m.nextPhase);
+    return m;
+}
+
+}  // namespace
+
+DayReport ComputeDay(const DayQuery& query, const Catalogues& catalogues) {
+    DayReport r;
+    r.dates.m_jd = query.jd;
+    DeriveDates(r.dates);
+    const DateState& d = r.dates;
+    r.panels = FormatDatePanels(d);
+    r.place = query.place;
+    const ObserverPlace& p = query.place.position;
+    r.riseSet = ComputeRiseSet(d.m_gregYear, d.m_gregMonth, d.m_gregDay, p.longitude, p.latitude, p.timeZone);
+    r.riseSetTexts = FormatRiseSetTexts(r.riseSet);
+    // The Catholic date follows the Gregorian year shown, the Orthodox ones the Julian year;
+    // the two differ in the first days of January.
+    r.easter = MakeComputusTexts(d.m_gregYear, d.m_julYear, g_monthNames);
+    r.localDates = {LocalDateRow(query.regionA, d, catalogues), LocalDateRow(query.regionB, d, catalogues)};
+    r.moon = Moon(d.m_jd);
+    return r;
+}
+
+}  // namespace chronel

@@ -1,0 +1,13 @@
+#pragma once
+// The day engine: one pure function from a query to everything shown for that day. It reads
+// only its arguments, so the window, the command line and any export get the same answers.
+
+#include "app/core/catalogues.h"
+#include "app/core/day_query.h"
+#include "app/core/day_report.h"
+
+namespace chronel {
+
+DayReport ComputeDay(const DayQuery& query, const Catalogues& catalogues);
+
+}  // namespace chronel
