@@ -1,5 +1,6 @@
 #include "astro/core/clock_rise_set.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "calendar/day_numbers.h"
@@ -13,16 +14,16 @@ constexpr double kMjdToJd = 2400000.5;
 
 // The offset in force at local noon of the civil day whose midnight is mjdDay (MJD, at the
 // place's clock): noon at the clock is noon UT less the offset, which itself depends on the
-// instant. Three rounds settle it; a noon in a gap of the clocks takes the later offset.
+// instant, so the offset is looked up again until it holds. A noon that the clocks skip (a
+// jump forward across it) has no such offset; it takes the one after the jump, the larger.
 double NoonOffset(double mjdDay, const UtcOffsetAt& offsetAt) {
     const double noonJd = mjdDay + 0.5 + kMjdToJd;
-    double offset = offsetAt(noonJd);
-    for (int round = 0; round < 2; ++round) {
-        const double next = offsetAt(noonJd - offset * kPerHourDays);
-        if (next == offset) break;
-        offset = next;
-    }
-    return offset;
+    const double first = offsetAt(noonJd);
+    const double second = offsetAt(noonJd - first * kPerHourDays);
+    if (second == first) return first;
+    const double third = offsetAt(noonJd - second * kPerHourDays);
+    if (third == second) return second;
+    return std::max(second, third);
 }
 
 // An event found hours after the searched midnight, moved to the clock of its instant.

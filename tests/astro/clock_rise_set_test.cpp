@@ -154,6 +154,29 @@ TEST(ClockRiseSet, DayLengthIsTheTimeBetweenTheInstants) {
     EXPECT_EQ(r.texts.dayLength, "11:50");
 }
 
+TEST(ClockRiseSet, TheDayIsSearchedWithTheOffsetOfItsLocalNoon) {
+    // Synthetic clocks that change at one instant on 15 March 2009; the searched day takes the
+    // offset in force at local noon, found however the change falls around it.
+    const double day = 2454905.5;  // 15 March 2009 0h UT
+    const struct {
+        double changeUtHours, before, after, expected;
+        const char* what;
+    } cases[] = {
+        {10, 0, 1, 1, "before noon"},
+        {14, 0, 1, 0, "after noon"},
+        {11, 1, 0, 0, "back across noon: 12:00 at +1 is 11:00 UT, the change"},
+        {12, 0, 1, 1, "forward across noon: 12:00 is skipped, the later offset"},
+        {6, 5.75, 5.5, 5.5, "a change of standard offset: noon is 06:30 UT"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const double change = day + c.changeUtHours / 24.0;
+        const UtcOffsetAt clocks = [&](double jd) { return jd < change ? c.before : c.after; };
+        EXPECT_EQ(ComputeClockRiseSet(2009, 3, 15, 13.4, 52.5, clocks, "").searchOffsetHours,
+                  c.expected);
+    }
+}
+
 TEST(ClockRiseSet, AnUnknownZoneKeepsTheFixedOffsetAndSaysSo) {
     const PlaceClock place = ResolvePlaceClock("Europe/Atlantis", 1.0);
     EXPECT_TRUE(place.zoneUnknown);
