@@ -35,7 +35,9 @@ configure: deps $(BUILD)/CMakeCache.txt
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+# Only what the program needs: the command and the window program it starts.
+run: configure
+	cmake --build $(BUILD) -j $(JOBS) --target chronel chronel-window
 	./$(BUILD)/app/chronel
 
 test: build

@@ -37,22 +37,13 @@ std::optional<std::size_t> FindCityByName(const CityTable& table, std::string_vi
     return std::nullopt;
 }
 
-std::vector<std::string> CloseCityNames(const CityTable& table, std::string_view name, std::size_t count) {
+std::size_t NameDistance(std::string_view name, std::string_view candidate) {
     const std::string wanted = Lower(name);
-    std::vector<std::pair<std::size_t, std::size_t>> scored;  // distance, row
-    scored.reserve(table.size());
-    for (std::size_t i = 0; i < table.size(); ++i) {
-        const std::string candidate = Lower(table.cityNames[i]);
-        std::size_t distance = EditDistance(wanted, candidate);
-        if (const auto bracket = candidate.find(" ("); bracket != std::string::npos)
-            distance = std::min(distance, EditDistance(wanted, std::string_view(candidate).substr(0, bracket)));
-        scored.emplace_back(distance, i);
-    }
-    const std::size_t n = std::min(count, scored.size());
-    std::partial_sort(scored.begin(), scored.begin() + static_cast<std::ptrdiff_t>(n), scored.end());
-    std::vector<std::string> names;
-    for (std::size_t k = 0; k < n; ++k) names.push_back(table.cityNames[scored[k].second]);
-    return names;
+    const std::string lower = Lower(candidate);
+    std::size_t distance = EditDistance(wanted, lower);
+    if (const auto bracket = lower.find(" ("); bracket != std::string::npos)
+        distance = std::min(distance, EditDistance(wanted, std::string_view(lower).substr(0, bracket)));
+    return distance;
 }
 
 }  // namespace chronel

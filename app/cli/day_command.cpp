@@ -79,7 +79,10 @@ double JulianOption(const CalendarDate& d) {
 std::string RegionOption(const std::string& name, std::string_view option) {
     for (std::string_view r : g_regionNames)
         if (r == name) return name;
-    throw UsageError(std::string(option) + ": unknown region '" + name + "' (see chronel day --help)");
+    std::string message = std::string(option) + ": unknown region '" + name + "'";
+    const std::vector<std::string> close = CloseNames(g_regionNames, name, 5);
+    for (std::size_t i = 0; i < close.size(); ++i) message += (i ? ", " : "; close names: ") + close[i];
+    throw UsageError(message);
 }
 
 DayPlace CityOption(const std::string& name, const Catalogues& c) {
@@ -87,7 +90,7 @@ DayPlace CityOption(const std::string& name, const Catalogues& c) {
         if (const auto place = SetObserverFromCity(c.cities, static_cast<int>(*row))) return {*place, name};
     }
     std::string message = "unknown city '" + name + "'";
-    const std::vector<std::string> close = CloseCityNames(c.cities, name, 5);
+    const std::vector<std::string> close = CloseNames(c.cities.cityNames, name, 5);
     for (std::size_t i = 0; i < close.size(); ++i) message += (i ? ", " : "; close names: ") + close[i];
     throw UsageError(message);
 }
