@@ -82,6 +82,24 @@ std::string FormatEvent(const AlmanacEvent& event, double jdMidnight) {
     return EventStateText(event.state);
 }
 
+std::string MoonLookDescription(double percent, bool waxing) {
+    const char* look = nullptr;
+    if (percent < 1.0) {
+        look = "New Moon";
+    } else if (percent > 99.0) {
+        look = "Full Moon";
+    } else if (percent >= 45.0 && percent <= 55.0) {
+        look = waxing ? "First quarter" : "Last quarter";
+    } else if (percent < 45.0) {
+        look = waxing ? "Waxing crescent" : "Waning crescent";
+    } else {
+        look = waxing ? "Waxing gibbous" : "Waning gibbous";
+    }
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%s, %.1f %% lit", look, percent);
+    return buf;
+}
+
 AlmanacTexts FormatAlmanacTexts(const Almanac& a) {
     const double midnight = GregorianToJD(a.day, a.month, a.year);
     AlmanacTexts t;

@@ -52,6 +52,11 @@ std::string FormatClockInstant(double jdClock);
 // clock that changed its offset) shows its own time of day.
 std::string FormatClockTimeOfDay(double jdClock, double jdMidnight);
 
+// The Moon's look in words, for the picture's accessible name: "New Moon" (under 1 % lit),
+// "Waxing crescent", "First quarter" (45-55 % lit), "Waxing gibbous", "Full Moon" (over 99 %),
+// "Waning gibbous", "Last quarter", "Waning crescent"; then ", 23.4 % lit".
+std::string MoonLookDescription(double illuminatedPercent, bool waxing);
+
 // The text of an event row: its clock time within the day, or its state.
 std::string FormatEvent(const AlmanacEvent& event, double jdMidnight);
 

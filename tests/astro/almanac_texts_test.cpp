@@ -57,6 +57,21 @@ TEST(AlmanacTexts, EventRowsShowTheClockTimeOrTheState) {
     for (const Case& c : cases) EXPECT_EQ(FormatEvent(c.event, midnight), c.text);
 }
 
+TEST(AlmanacTexts, MoonLookInWords) {
+    struct Case {
+        double percent;
+        bool waxing;
+        const char* text;
+    };
+    const Case cases[] = {
+        {0.4, true, "New Moon, 0.4 % lit"},          {23.4, true, "Waxing crescent, 23.4 % lit"},
+        {50.2, true, "First quarter, 50.2 % lit"},   {77.0, true, "Waxing gibbous, 77.0 % lit"},
+        {99.6, false, "Full Moon, 99.6 % lit"},      {60.0, false, "Waning gibbous, 60.0 % lit"},
+        {45.0, false, "Last quarter, 45.0 % lit"},   {12.25, false, "Waning crescent, 12.2 % lit"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(MoonLookDescription(c.percent, c.waxing), c.text);
+}
+
 TEST(AlmanacTexts, ADayAtGreenwichInSummerTime) {
     const Almanac a = ComputeAlmanac(2026, 6, 21, 51.4769, 0.0, 1.0, FixedUtcOffset(1.0));
     const AlmanacTexts t = FormatAlmanacTexts(a);

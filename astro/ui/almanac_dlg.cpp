@@ -1,0 +1,230 @@
+#include "astro/ui/almanac_dlg.h"
+
+#include <QFileDialog>
+#include <QFont>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "astro/ui/moon_disc.h"
+
+namespace chronel {
+namespace {
+
+struct EventRow {
+    const char* label;
+    std::string AlmanacTexts::*text;
+};
+constexpr EventRow kSunRows[] = {
+    {"Astronomical dawn", &AlmanacTexts::astronomicalDawn},
+    {"Nautical dawn", &AlmanacTexts::nauticalDawn},
+    {"Civil dawn", &AlmanacTexts::civilDawn},
+    {"Sunrise", &AlmanacTexts::sunrise},
+    {"Solar noon", &AlmanacTexts::solarNoon},
+    {"Sunset", &AlmanacTexts::sunset},
+    {"Civil dusk", &AlmanacTexts::civilDusk},
+    {"Nautical dusk", &AlmanacTexts::nauticalDusk},
+    {"Astronomical dusk", &AlmanacTexts::astronomicalDusk},
+};
+constexpr EventRow kMoonRows[] = {
+    {"Moonrise", &AlmanacTexts::moonrise},
+    {"Moon's transit", &AlmanacTexts::moonTransit},
+    {"Moonset", &AlmanacTexts::moonset},
+};
+constexpr int kSunRowCount = static_cast<int>(std::size(kSunRows));
+constexpr int kPhaseRows = 5;
+
+QLabel* ValueLabel(QWidget* parent) {
+    auto* l = new QLabel(parent);
+    l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont f = l->font();
+    f.setStyleHint(QFont::Monospace);
+    f.setFamily(QStringLiteral("DejaVu Sans Mono"));
+    l->setFont(f);
+    return l;
+}
+
+QString Number(double x, const char* unit) {
+    return QString::number(x, 'f', 1) + QString::fromUtf8(unit);
+}
+
+}  // namespace
+
+AlmanacDlg::ChosenFile AskForYearFile(QWidget* parent, const QString& suggestedName) {
+    const QString csv = QStringLiteral("CSV table (*.csv)");
+    const QString ics = QStringLiteral("iCalendar (*.ics)");
+    QString filter = csv;
+    const QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Export year"),
+                                                      suggestedName, csv + ";;" + ics, &filter);
+    const bool icsChosen = filter == ics || path.endsWith(QStringLiteral(".ics"), Qt::CaseInsensitive);
+    return {path, icsChosen ? YearFileFormat::kICalendar : YearFileFormat::kCsv};
+}
+
+AlmanacDlg::AlmanacDlg(QWidget* parent) : QDialog(parent), chooseFile_(AskForYearFile) {
+    setWindowTitle(QStringLiteral("Almanac"));
+    setModal(false);
+
+    auto* sunBox = new QGroupBox(QStringLiteral("Sun"), this);
+    auto* sunGrid = new QGridLayout(sunBox);
+    for (int i = 0; i < kSunRowCount; ++i) {
+        eventValues_.push_back(AddRow(sunGrid, i, QString::fromUtf8(kSunRows[i].label)));
+    }
+    noonAltitude_ = AddRow(sunGrid, kSunRowCount, QStringLiteral("Noon altitude"));
+    dayLength_ = AddRow(sunGrid, kSunRowCount + 1, QStringLiteral("Day length"));
+
+    auto* moonBox = new QGroupBox(QStringLiteral("Moon"), this);
+    auto* moonGrid = new QGridLayout(moonBox);
+    int row = 0;
+    for (const EventRow& r : kMoonRows) {
+        eventValues_.push_back(AddRow(moonGrid, row++, QString::fromUtf8(r.label)));
+    }
+    illumination_ = AddRow(moonGrid, row++, QStringLiteral("Illuminated"));
+    age_ = AddRow(moonGrid, row++, QStringLiteral("Age"));
+    moon_ = new MoonDisc(moonBox);
+    moonGrid->addWidget(moon_, 0, 2, row, 1, Qt::AlignCenter);
+    moonGrid->setColumnStretch(2, 1);
+
+    auto* phaseBox = new QGroupBox(QStringLiteral("Principal phases"), this);
+    phaseGrid_ = new QGridLayout(phaseBox);
+    phaseGrid_->setHorizontalSpacing(18);
+    const char* heads[] = {"Phase", "Universal Time", "Clock time"};
+    for (int c = 0; c < 3; ++c) {
+        auto* h = new QLabel(QString::fromUtf8(heads[c]), phaseBox);
+        QFont f = h->font();
+        f.setBold(true);
+        h->setFont(f);
+        phaseGrid_->addWidget(h, 0, c);
+    }
+    for (int row = 1; row <= kPhaseRows; ++row) {
+        for (int c = 0; c < 3; ++c) {
+            QLabel* l = c == 0 ? new QLabel(phaseBox) : ValueLabel(phaseBox);
+            phaseGrid_->addWidget(l, row, c);
+            phaseCells_.push_back(l);
+        }
+    }
+
+    auto* other = new QFormLayout;
+    nextSeason_ = ValueLabel(this);
+    deltaT_ = ValueLabel(this);
+    other->addRow(QStringLiteral("Next season"), nextSeason_);
+    other->addRow(QString::fromUtf8("\u0394T (TT \u2212 UT)"), deltaT_);
+
+    exportButton_ = new QPushButton(QStringLiteral("Export year..."), this);
+    connect(exportButton_, &QPushButton::clicked, this, &AlmanacDlg::ExportYear);
+    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    connect(close, &QPushButton::clicked, this, &QDialog::hide);
+    status_ = new QLabel(this);
+    status_->setWordWrap(true);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(exportButton_);
+    buttons->addWidget(status_, 1);
+    buttons->addWidget(close);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(sunBox);
+    left->addStretch(1);
+    auto* right = new QVBoxLayout;
+    right->addWidget(moonBox);
+    right->addWidget(phaseBox);
+    right->addLayout(other);
+    right->addStretch(1);
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(left);
+    columns->addLayout(right, 1);
+    auto* top = new QVBoxLayout(this);
+    top->addLayout(columns);
+    top->addLayout(buttons);
+}
+
+QLabel* AlmanacDlg::AddRow(QGridLayout* grid, int row, const QString& label) {
+    auto* name = new QLabel(label, grid->parentWidget());
+    QLabel* value = ValueLabel(grid->parentWidget());
+    value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    name->setBuddy(value);
+    grid->setHorizontalSpacing(18);
+    grid->addWidget(name, row, 0);
+    grid->addWidget(value, row, 1);
+    return value;
+}
+
+void AlmanacDlg::ShowDay(const AlmanacTexts& t, bool southernObserver, const QString& placeName) {
+    setWindowTitle(placeName.isEmpty() ? QStringLiteral("Almanac")
+                                       : QStringLiteral("Almanac - ") + placeName);
+    for (int i = 0; i < kSunRowCount; ++i) {
+        eventValues_[i]->setText(QString::fromStdString(t.*(kSunRows[i].text)));
+    }
+    for (int i = 0; i < static_cast<int>(std::size(kMoonRows)); ++i) {
+        eventValues_[kSunRowCount + i]->setText(QString::fromStdString(t.*(kMoonRows[i].text)));
+    }
+    noonAltitude_->setText(t.solarNoonAltitude ? Number(*t.solarNoonAltitude, "\u00b0")
+                                               : QStringLiteral("none"));
+    dayLength_->setText(QString::fromStdString(t.dayLength));
+    illumination_->setText(Number(t.moonIllumination, " %"));
+    age_->setText(Number(t.moonAge, " d ") +
+                  (t.moonWaxing ? QStringLiteral("waxing") : QStringLiteral("waning")));
+    deltaT_->setText(Number(t.deltaT, " s"));
+    nextSeason_->setText(QString::fromStdString(t.nextSeasonName + "  " + t.nextSeasonUt));
+    moon_->SetPhase(t.moonIllumination, t.moonWaxing, southernObserver);
+
+    // The cells are made once and reused: a day has at most four phases (the one before, one
+    // during, two after).
+    const std::size_t shown = std::min(t.phases.size(), phaseCells_.size() / 3);
+    for (std::size_t row = 0; row < phaseCells_.size() / 3; ++row) {
+        const bool used = row < shown;
+        const std::string cells[] = {used ? t.phases[row].phase : std::string(),
+                                     used ? t.phases[row].ut : std::string(),
+                                     used ? t.phases[row].local : std::string()};
+        for (int c = 0; c < 3; ++c) {
+            QLabel* l = phaseCells_[row * 3 + c];
+            l->setText(QString::fromStdString(cells[c]));
+            l->setVisible(used);
+        }
+    }
+    year_ = t.date.empty() ? year_ : std::stoi(t.date.substr(0, t.date.find('-', 1)));
+}
+
+QString AlmanacDlg::statusText() const { return status_->text(); }
+
+bool AlmanacDlg::WriteYearFile(const QString& path, YearFileFormat format, QString* error) {
+    if (!exportYear_) {
+        *error = QStringLiteral("nothing to export");
+        return false;
+    }
+    const std::string contents = exportYear_(year_, format);
+    QSaveFile file(path);  // writes a temporary file beside the target, renamed on commit
+    if (!file.open(QIODevice::WriteOnly)) {
+        *error = file.errorString();
+        return false;
+    }
+    if (file.write(contents.data(), static_cast<qint64>(contents.size())) !=
+        static_cast<qint64>(contents.size())) {
+        *error = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+void AlmanacDlg::ExportYear() {
+    const QString suggested = QStringLiteral("almanac-%1.csv").arg(year_);
+    const ChosenFile chosen = chooseFile_(this, suggested);
+    if (chosen.path.isEmpty()) return;
+    QString error;
+    if (WriteYearFile(chosen.path, chosen.format, &error)) {
+        status_->setText(QStringLiteral("Wrote %1").arg(chosen.path));
+    } else {
+        status_->setText(QStringLiteral("Could not write %1: %2").arg(chosen.path, error));
+    }
+}
+
+}  // namespace chronel

@@ -1,0 +1,79 @@
+#pragma once
+// The Almanac window: the almanac of the day shown (twilights, Sun, Moon, phases, the next
+// season) beside a picture of the Moon, and "Export year..." to write the year's table as CSV
+// or its phases and seasons as iCalendar. A modeless side window: closing it only hides it.
+// It shows what it is given and computes nothing itself; the year's file comes from a callback.
+
+#include <QDialog>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "astro/core/almanac_texts.h"
+
+class QLabel;
+class QGridLayout;
+class QPushButton;
+
+namespace chronel {
+
+class MoonDisc;
+
+enum class YearFileFormat { kCsv, kICalendar };
+
+class AlmanacDlg : public QDialog {
+    Q_OBJECT
+public:
+    // The contents of the file for the year, in the chosen format.
+    using YearExport = std::function<std::string(int year, YearFileFormat format)>;
+    // Asks for the file to write: its path (empty when the user cancels) and the format that
+    // the chosen filter or the name's ending says. The default asks through a QFileDialog.
+    struct ChosenFile {
+        QString path;
+        YearFileFormat format = YearFileFormat::kCsv;
+    };
+    using FileChooser = std::function<ChosenFile(QWidget* parent, const QString& suggestedName)>;
+
+    explicit AlmanacDlg(QWidget* parent = nullptr);
+
+    // Shows the day's texts; placeName titles the window ("Almanac - London"); a southern
+    // observer sees the Moon mirrored.
+    void ShowDay(const AlmanacTexts& texts, bool southernObserver, const QString& placeName = {});
+
+    void SetYearExport(YearExport exportYear) { exportYear_ = std::move(exportYear); }
+    void SetFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
+
+    // Writes the year's file to path through a temporary file renamed over it; on failure
+    // returns false and sets *error to the reason. Also used by the button.
+    bool WriteYearFile(const QString& path, YearFileFormat format, QString* error);
+
+    MoonDisc* moonDisc() const { return moon_; }
+    QString statusText() const;
+
+private:
+    void ExportYear();
+    QLabel* AddRow(QGridLayout* grid, int row, const QString& label);
+
+    std::vector<QLabel*> eventValues_;  // in the order of kEventRows
+    QLabel* noonAltitude_ = nullptr;
+    QLabel* dayLength_ = nullptr;
+    QLabel* illumination_ = nullptr;
+    QLabel* age_ = nullptr;
+    QLabel* deltaT_ = nullptr;
+    QLabel* nextSeason_ = nullptr;
+    QGridLayout* phaseGrid_ = nullptr;
+    std::vector<QLabel*> phaseCells_;
+    QLabel* status_ = nullptr;
+    QPushButton* exportButton_ = nullptr;
+    MoonDisc* moon_ = nullptr;
+
+    int year_ = 2000;
+    YearExport exportYear_;
+    FileChooser chooseFile_;
+};
+
+// The default FileChooser: QFileDialog with the filters "CSV table (*.csv)" and
+// "iCalendar (*.ics)".
+AlmanacDlg::ChosenFile AskForYearFile(QWidget* parent, const QString& suggestedName);
+
+}  // namespace chronel
