@@ -199,9 +199,14 @@ CityLoadResult LoadCityTable(const std::filesystem::path& path, CityTable& table
                << " MiB; no cities loaded\n";
         return result;
     }
+    return LoadCityText(file.text, path.string(), table, echo, errors);
+}
+
+CityLoadResult LoadCityText(std::string_view text, std::string_view sourceName, CityTable& table,
+                            std::ostream* echo, std::ostream& errors) {
+    CityLoadResult result;
     result.opened = true;
 
-    std::string_view text = file.text;
     if (text.starts_with(kUtf8ByteOrderMark)) text.remove_prefix(kUtf8ByteOrderMark.size());
     const bool utf8 = IsValidUtf8(text);
     const auto asStored = [utf8](const std::string& name) { return utf8 ? name : Latin1ToUtf8(name); };
@@ -232,11 +237,11 @@ CityLoadResult LoadCityTable(const std::filesystem::path& path, CityTable& table
         }
         table.AppendUnusable(asStored(city.name));
         if (++result.linesUnusable <= kMessagesShown)
-            errors << path.string() << ':' << lineNumber << ": " << city.problem
+            errors << sourceName << ':' << lineNumber << ": " << city.problem
                    << "; the row is not offered\n";
     }
     if (result.linesUnusable > kMessagesShown)
-        errors << path.string() << ": " << result.linesUnusable - kMessagesShown
+        errors << sourceName << ": " << result.linesUnusable - kMessagesShown
                << " more lines that are no city\n";
     return result;
 }

@@ -93,6 +93,9 @@ inline constexpr std::size_t kMaxCityFileBytes = std::size_t{512} << 20;
 // (with its line feed when it had one): the trace of the loader.
 CityLoadResult LoadCityTable(const std::filesystem::path& path, CityTable& table,
                              std::ostream* echo, std::ostream& errors);
+// The same from the file's bytes already in memory; sourceName names the file in messages.
+CityLoadResult LoadCityText(std::string_view text, std::string_view sourceName, CityTable& table,
+                            std::ostream* echo, std::ostream& errors);
 // The same, reporting on the standard error stream.
 CityLoadResult LoadCityTable(const std::filesystem::path& path, CityTable& table,
                              std::ostream* echo);

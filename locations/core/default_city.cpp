@@ -46,8 +46,14 @@ DefaultCityFile ReadDefaultCityFile(const std::filesystem::path& path) {
         return result;
     }
 
+    DefaultCityFile parsed = ParseDefaultCityText(file.text);
+    parsed.source = result.source;
+    return parsed;
+}
+
+DefaultCityFile ParseDefaultCityText(std::string_view text) {
+    DefaultCityFile result;
     result.state = DefaultCityFile::State::NotANumber;
-    std::string_view text = file.text;
     if (text.starts_with(kUtf8ByteOrderMark)) text.remove_prefix(kUtf8ByteOrderMark.size());
     while (!text.empty() && IsSpace(text.front())) text.remove_prefix(1);
     // from_chars takes a '-' but no '+'.

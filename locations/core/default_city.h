@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <iostream>
 #include <string>
+#include <string_view>
 
 #include "locations/core/city_table.h"
 #include "locations/core/observer_place.h"
@@ -35,6 +36,9 @@ struct DefaultCityFile {
 // the first decimal integer (optional sign), as the format "%d" does; whatever follows it is
 // ignored. A number that does not fit an int counts as not a number.
 DefaultCityFile ReadDefaultCityFile(const std::filesystem::path& path);
+
+// The reading of the number alone, from the file's first bytes: NotANumber or Number.
+DefaultCityFile ParseDefaultCityText(std::string_view text);
 
 // What the main window starts with.
 struct StartupLocation {
