@@ -7,6 +7,10 @@ for b in "$build"/bench/*_bench; do
   echo "== $(basename "$b")"
   "$b" --benchmark_min_time=0.2
 done
+if [ -x "$build/bench/command-line-timing" ]; then
+  echo "== command-line timing"
+  "$build/bench/command-line-timing" "$build/app/chronel"
+fi
 if [ -x "$build/bench/window-timing" ]; then
   echo "== window timing"
   "$build/bench/window-timing" "$build/tools/chronel-driver" "$build/bench/bare-dialog"

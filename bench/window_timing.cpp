@@ -7,70 +7,16 @@
 //    one driver run, then again with the Computus window open: median and 99th percentile time
 //    per click, from the driver's own timings.
 // 3. The first opening of each side window.
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <string>
 #include <vector>
 
-namespace {
+#include "process_timing.h"
 
-struct RunFigures {
-    double seconds = 0;
-    long peakKiB = 0;
-};
-
-// Runs argv with stdin from inputPath and stdout discarded; returns wall time and peak RSS.
-RunFigures Run(const std::vector<std::string>& argv, const std::string& inputPath) {
-    std::fflush(stdout);  // the child must not inherit unwritten output
-    const auto start = std::chrono::steady_clock::now();
-    const pid_t pid = fork();
-    if (pid == 0) {
-        if (!inputPath.empty()) std::freopen(inputPath.c_str(), "r", stdin);
-        std::freopen("/dev/null", "w", stdout);
-        std::freopen("/dev/null", "w", stderr);
-        std::vector<char*> args;
-        for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
-        args.push_back(nullptr);
-        execv(args[0], args.data());
-        _exit(127);
-    }
-    int status = 0;
-    rusage usage{};
-    wait4(pid, &status, 0, &usage);
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        std::fprintf(stderr, "%s failed\n", argv[0].c_str());
-        std::exit(1);
-    }
-    return {seconds, usage.ru_maxrss};
-}
-
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[v.size() / 2];
-}
-
-double Percentile(std::vector<double> v, double p) {
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[std::min(v.size() - 1, static_cast<std::size_t>(p * v.size()))];
-}
-
-std::string WriteTemp(const std::string& text) {
-    char path[] = "/tmp/chronel-bench-XXXXXX";
-    const int fd = mkstemp(path);
-    close(fd);
-    std::ofstream(path) << text;
-    return path;
-}
-
-}  // namespace
+using namespace chronel::bench;
 
 int main(int argc, char** argv) {
     if (argc < 3) {

@@ -18,21 +18,26 @@ void AppendCsvField(std::string& out, std::string_view value) {
 }
 
 void CsvSink::BeginRecord() {
-    if (!m_values.empty()) m_collectNames = false;
-    m_values.clear();
+    if (!m_names.empty()) m_collectNames = false;
+    m_count = 0;
     m_levels.clear();
 }
 
-static void AppendFields(std::string& out, const std::vector<std::string>& fields) {
-    for (std::size_t i = 0; i < fields.size(); ++i) {
+void CsvSink::AppendRow(std::string& out) const {
+    for (std::size_t i = 0; i < m_count; ++i) {
         if (i) out += ',';
-        AppendCsvField(out, fields[i]);
+        AppendCsvField(out, m_values[i]);
     }
     out += "\r\n";
 }
 
-void CsvSink::AppendRow(std::string& out) const { AppendFields(out, m_values); }
-void CsvSink::AppendHeader(std::string& out) const { AppendFields(out, m_names); }
+void CsvSink::AppendHeader(std::string& out) const {
+    for (std::size_t i = 0; i < m_names.size(); ++i) {
+        if (i) out += ',';
+        AppendCsvField(out, m_names[i]);
+    }
+    out += "\r\n";
+}
 
 std::string CsvSink::Name(std::string_view key) {
     if (m_levels.empty()) return std::string(key);
@@ -41,33 +46,41 @@ std::string CsvSink::Name(std::string_view key) {
     return level.path + std::string(key);
 }
 
-void CsvSink::Field(std::string_view key, std::string value) {
-    std::string name = Name(key);
-    if (m_collectNames) m_names.push_back(std::move(name));
-    m_values.push_back(std::move(value));
+void CsvSink::Field(std::string_view key, std::string_view value) {
+    // The names are those of the first record; later records only fill the values, in the
+    // strings kept from the record before.
+    if (m_collectNames) m_names.push_back(Name(key));
+    if (m_count == m_values.size()) m_values.emplace_back();
+    m_values[m_count++].assign(value);
 }
 
 void CsvSink::BeginObject(std::string_view key) {
+    if (!m_collectNames) return;
     const bool top = m_levels.empty() && key.empty();
     std::string path = top ? std::string() : Name(key) + '.';
     m_levels.push_back({std::move(path), false, 0});
 }
 
-void CsvSink::EndObject() { m_levels.pop_back(); }
+void CsvSink::EndObject() {
+    if (m_collectNames) m_levels.pop_back();
+}
 
-void CsvSink::BeginArray(std::string_view key) { m_levels.push_back({Name(key) + '.', true, 0}); }
+void CsvSink::BeginArray(std::string_view key) {
+    if (m_collectNames) m_levels.push_back({Name(key) + '.', true, 0});
+}
 
-void CsvSink::EndArray() { m_levels.pop_back(); }
+void CsvSink::EndArray() {
+    if (m_collectNames) m_levels.pop_back();
+}
 
-void CsvSink::Text(std::string_view key, std::string_view value) { Field(key, std::string(value)); }
+void CsvSink::Text(std::string_view key, std::string_view value) { Field(key, value); }
 
 void CsvSink::Number(std::string_view key, double value) {
     std::string text;
     AppendJsonNumber(text, value);
-    if (text == "null") text.clear();
-    Field(key, std::move(text));
+    Field(key, text == "null" ? std::string_view() : std::string_view(text));
 }
 
-void CsvSink::Null(std::string_view key) { Field(key, std::string()); }
+void CsvSink::Null(std::string_view key) { Field(key, {}); }
 
 }  // namespace chronel

@@ -15,7 +15,8 @@ public:
     // Starts a new record; the names are collected again only for the first one.
     void BeginRecord();
     const std::vector<std::string>& ColumnNames() const { return m_names; }
-    const std::vector<std::string>& Values() const { return m_values; }  // of the record, by column
+    // The record's values, by column.
+    std::vector<std::string> Values() const { return {m_values.begin(), m_values.begin() + static_cast<std::ptrdiff_t>(m_count)}; }
     // The row of the record, fields separated by commas, ended by CRLF, appended to out.
     void AppendRow(std::string& out) const;
     void AppendHeader(std::string& out) const;
@@ -35,11 +36,12 @@ private:
         int next = 0;       // position of the next element of an array
     };
     std::string Name(std::string_view key);  // the column name of key at the current level
-    void Field(std::string_view key, std::string value);
+    void Field(std::string_view key, std::string_view value);
 
     std::vector<Level> m_levels;
     std::vector<std::string> m_names;
-    std::vector<std::string> m_values;
+    std::vector<std::string> m_values;  // the first m_count belong to the record
+    std::size_t m_count = 0;
     bool m_collectNames = true;
 };
 

@@ -153,7 +153,7 @@ private slots:
             {"localDates.1.day", 1058}, {"localDates.1.month", 1059}, {"localDates.1.year", 1060},
             {"localDates.1.era", 1061}, {"localDates.1.style", 1081},
         };
-        const std::vector<std::string>& values = fields.Values();
+        const std::vector<std::string> values = fields.Values();
         const std::vector<std::string>& names = fields.ColumnNames();
         for (const auto& [column, id] : shown) {
             const auto at = std::find(names.begin(), names.end(), column);
