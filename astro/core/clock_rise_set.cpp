@@ -67,7 +67,9 @@ ClockRiseSet ComputeClockRiseSet(int year, int month, int day, double longitude,
 
     r.texts = FormatRiseSetTexts(r.clock);
     // The day length runs between the instants, whatever the clocks did in between.
-    r.texts.dayLength = FormatRiseSetTexts(r.instants).dayLength;
+    if (r.clock.sun.rise != r.instants.sun.rise || r.clock.sun.set != r.instants.sun.set) {
+        r.texts.dayLength = FormatRiseSetTexts(r.instants).dayLength;
+    }
 
     std::string offsets = r.startOffsetHours == r.endOffsetHours
                               ? FormatUtcOffset(r.searchOffsetHours)
