@@ -118,6 +118,15 @@ YearParse ParseYear(std::string_view text) {
 
 constexpr std::string_view kEraSuffix = " era";
 
+// Usual short names of the catalogue's eras. "BC" is left out on purpose: a year written
+// "44 BC" counts backwards, which no era offset of the catalogue does.
+struct EraAlias {
+    std::string_view alias;
+    std::string_view name;
+};
+constexpr EraAlias kEraAliases[] = {
+    {"AD", "Anno Domini"}, {"AM", "Anno Mundi"}, {"AUC", "Ab Urbe condita"}, {"Olympic", "Olympic Games Era"}};
+
 }  // namespace
 
 std::optional<int> ParseMonth(std::string_view text, std::span<const std::string, 12> monthNames) {
@@ -144,6 +153,12 @@ std::optional<int> ParseMonth(std::string_view text, std::span<const std::string
 std::optional<int> FindEraByName(std::span<const CEra> eras, std::string_view text) {
     text = Trim(text);
     if (text.empty()) return std::nullopt;
+    for (const EraAlias& a : kEraAliases) {
+        if (EqualIgnoringCase(text, a.alias)) {
+            text = a.name;
+            break;
+        }
+    }
     for (std::size_t i = 0; i < eras.size(); ++i) {
         std::string_view name = eras[i].m_name;
         if (EqualIgnoringCase(text, name)) return static_cast<int>(i);
@@ -172,27 +187,37 @@ int WeekdayOf(double jd) {
 
 WrittenDateParse ParseWrittenDate(std::string_view text, std::span<const CEra> eras,
                                   std::span<const std::string, 12> monthNames) {
-    WrittenDateParse r;
     std::string_view rest = text;
     const std::string_view dayWord = NextWord(rest);
     const std::string_view monthWord = NextWord(rest);
     const std::string_view yearWord = NextWord(rest);
-    const std::string_view eraText = Trim(rest);
     if (yearWord.empty()) {
+        WrittenDateParse r;
         r.error = "\"" + std::string(Trim(text)) + "\" is not a date written as day, month and year, such as 10 February 1750.";
         return r;
     }
-    const auto day = WholeNumber(dayWord);
+    return ParseWrittenFields(dayWord, monthWord, yearWord, Trim(rest), eras, monthNames);
+}
+
+WrittenDateParse ParseWrittenFields(std::string_view dayText, std::string_view monthText, std::string_view yearText,
+                                    std::string_view eraText, std::span<const CEra> eras,
+                                    std::span<const std::string, 12> monthNames) {
+    WrittenDateParse r;
+    dayText = Trim(dayText);
+    yearText = Trim(yearText);
+    eraText = Trim(eraText);
+    const auto day = WholeNumber(dayText);
     if (!day || *day < 1 || *day > 31) {
-        r.error = "\"" + std::string(dayWord) + "\" is not a day of the month (1 to 31).";
+        r.error = "\"" + std::string(dayText) + "\" is not a day of the month (1 to 31).";
         return r;
     }
-    const auto month = ParseMonth(monthWord, monthNames);
+    const auto month = ParseMonth(monthText, monthNames);
     if (!month) {
-        r.error = "\"" + std::string(monthWord) + "\" is not a month: give its name, an abbreviation such as Feb, or 1 to 12.";
+        r.error = "\"" + std::string(Trim(monthText)) +
+                  "\" is not a month: give its name, an abbreviation such as Feb, or 1 to 12.";
         return r;
     }
-    const YearParse year = ParseYear(yearWord);
+    const YearParse year = ParseYear(yearText);
     if (!year.year) {
         r.error = year.error;
         return r;

@@ -36,11 +36,18 @@ struct WrittenDateParse {
 WrittenDateParse ParseWrittenDate(std::string_view text, std::span<const CEra> eras,
                                   std::span<const std::string, 12> monthNames);
 
+// The same from the separate texts of a row's day, month and year fields (and an era text,
+// empty for none), each read as above.
+WrittenDateParse ParseWrittenFields(std::string_view dayText, std::string_view monthText, std::string_view yearText,
+                                    std::string_view eraText, std::span<const CEra> eras,
+                                    std::span<const std::string, 12> monthNames);
+
 // Month 1..12 from a name, an abbreviation or a number as above.
 std::optional<int> ParseMonth(std::string_view text, std::span<const std::string, 12> monthNames);
 
 // The era index whose name equals text ignoring case and surrounding blanks; a trailing
-// " Era" may be left out ("Byzantine" is the Byzantine Era).
+// " Era" may be left out ("Byzantine" is the Byzantine Era), and "AD", "AM", "AUC" and
+// "Olympic" stand for Anno Domini, Anno Mundi, Ab Urbe condita and the Olympic Games Era.
 std::optional<int> FindEraByName(std::span<const CEra> eras, std::string_view text);
 
 // 0 = Sunday ... 6 = Saturday, from an English name or its three-letter abbreviation, ignoring

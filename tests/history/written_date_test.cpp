@@ -348,6 +348,8 @@ TEST_F(WrittenDateTest, ReadsWrittenDates) {
         {"5 3 1699/1", 5, 3, 1699, 1701, std::nullopt},  // kept as read; the lookup rejects it
         {"21 April -752 Ab Urbe Condita", 21, 4, -752, std::nullopt, kAbUrbeCondita},
         {"15 Mar +44", 15, 3, 44, std::nullopt, std::nullopt},
+        {"1 1 2000 ad", 1, 1, 2000, std::nullopt, kAnnoDomini},
+        {"1 9 776 Olympic", 1, 9, 776, std::nullopt, kOlympic},
     };
     for (const ParseCase& k : good) {
         SCOPED_TRACE(k.text);
@@ -357,12 +359,17 @@ TEST_F(WrittenDateTest, ReadsWrittenDates) {
     }
     for (const char* bad : {"", "10 February", "10 Febuary 1750", "0 2 1750", "32 1 1750", "10 13 1750",
                             "10 2 17x0", "10 2 1750/5x", "10 2 -5/-4", "10 2 0/1", "10 2 99999999999",
-                            "10 2 1750 Anno Nothing", "10 2 +-5", "10 2 2147483647/8"}) {
+                            "10 2 1750 Anno Nothing", "15 3 44 BC", "10 2 +-5", "10 2 2147483647/8"}) {
         SCOPED_TRACE(bad);
         const WrittenDateParse p = ParseWrittenDate(bad, c.eras, kMonthNames);
         EXPECT_FALSE(p.date);
         EXPECT_FALSE(p.error.empty());
     }
+    // The three fields of a row, read apart.
+    const WrittenDateParse fields = ParseWrittenFields(" 10 ", "feb", "1750/51 ", "", c.eras, kMonthNames);
+    ASSERT_TRUE(fields.date) << fields.error;
+    EXPECT_EQ(*fields.date, (WrittenDate{10, 2, 1750, 1751, std::nullopt}));
+    EXPECT_FALSE(ParseWrittenFields("10", "feb", "", "", c.eras, kMonthNames).date);
     EXPECT_EQ(FormatWrittenDate({5, 3, 1699, 1700, std::nullopt}, kMonthNames), "5 March 1699/00");
     EXPECT_EQ(ParseWeekday(" sun "), 0);
     EXPECT_EQ(ParseWeekday("Saturday"), 6);
