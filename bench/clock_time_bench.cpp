@@ -71,7 +71,8 @@ BENCHMARK(BM_FirstDatabaseUse)->UseManualTime()->Iterations(20)->Unit(benchmark:
 void BM_FixedOffsetDay(benchmark::State& state) {
     DayWalk d;
     for (auto _ : state) {
-        const chronel::RiseSetResult r = chronel::ComputeRiseSet(2025, d.month, d.day, kLon, kLat, 0);
+        const chronel::RiseSetResult r =
+            chronel::ComputeRiseSet(2025, d.month, d.day, kLon, kLat, 0);
         benchmark::DoNotOptimize(chronel::FormatRiseSetTexts(r));
         d.Next();
     }

@@ -35,9 +35,9 @@ struct ClockRiseSet {
 
 // year, month, day: a Gregorian date (astronomical year numbering); longitude and latitude in
 // decimal degrees, east and north positive; offsetAt: the place's clock (must be set);
-// zoneName: the zone named in offsetText, may be empty. With a fixed offset (FixedUtcOffset(h)) the instants, the
-// clock times and the texts are exactly those of ComputeRiseSet(..., h) and
-// FormatRiseSetTexts.
+// zoneName: the zone named in offsetText, may be empty. With a fixed offset
+// (FixedUtcOffset(h)) the instants, the clock times and the texts are exactly those of
+// ComputeRiseSet(..., h) and FormatRiseSetTexts.
 ClockRiseSet ComputeClockRiseSet(int year, int month, int day, double longitude,
                                  double latitude, const UtcOffsetAt& offsetAt,
                                  const std::string& zoneName);

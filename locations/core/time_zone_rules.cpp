@@ -27,8 +27,10 @@ constexpr double kLatestSeconds = 4.0e13;
 // two line feeds. Empty for a file without one.
 std::string ReadFooterRule(const std::string& zoneId) {
     std::ifstream file(kZoneFolder + zoneId, std::ios::binary);
-    const std::string data((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (data.size() < 6 || data.compare(0, 4, "TZif") != 0 || data[4] < '2' || data.back() != '\n') {
+    const std::string data((std::istreambuf_iterator<char>(file)),
+                           std::istreambuf_iterator<char>());
+    const bool version2 = data.size() >= 6 && data.compare(0, 4, "TZif") == 0 && data[4] >= '2';
+    if (!version2 || data.back() != '\n') {
         return {};
     }
     const std::size_t open = data.rfind('\n', data.size() - 2);
