@@ -14,7 +14,7 @@ standard time in most zones (local mean time).
 
 Usage: python3 tests/locations/zone_offsets_fixture.py
 Each line: zone, Unix seconds (UTC), offset in seconds east of Greenwich, the instant in ISO
-form as a comment.
+form as a comment. Run it again when a tzdata update changes one of these zones.
 """
 
 import datetime
@@ -76,10 +76,12 @@ def main():
         for t in sorted(instants):
             seconds = int(t.timestamp())
             lines.append(f"{name} {seconds} {offset_at(zone, t)}  # {t:%Y-%m-%dT%H:%MZ}\n")
+    with open("/usr/share/zoneinfo/tzdata.zi", encoding="ascii") as f:
+        version = f.readline().split()[-1]
     here = os.path.dirname(os.path.abspath(__file__))
     with open(os.path.join(here, "zone_offsets.txt"), "w", encoding="ascii") as f:
-        f.write("# zone, UTC instant (Unix seconds), offset (seconds east); "
-                "made by zone_offsets_fixture.py from tzdata with Python's zoneinfo\n")
+        f.write("# zone, UTC instant (Unix seconds), offset (seconds east); made by "
+                f"zone_offsets_fixture.py from tzdata {version} with Python's zoneinfo\n")
         f.writelines(lines)
 
 
