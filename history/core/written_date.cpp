@@ -173,7 +173,7 @@ private:
                BeforeNewYear(m_written.day, m_written.month, *span.style);
     }
     std::optional<WrittenDateLookup> CheckDate() const;
-    WrittenDateLookup Explain(const std::vector<Span>& spans) const;
+    WrittenDateLookup Explain(const std::vector<Span>& spans, double historyFirst) const;
 
     const CRegion& m_region;
     const WrittenDate& m_written;
@@ -243,11 +243,12 @@ WrittenDateLookup Finder::Run() {
                                                        FormatWrittenDate(plain, m_monthNames), singleStyle,
                                                        m_monthNames));
     }
-    return Explain(spans);
+    return Explain(spans, all.front().first);
 }
 
 // No span holds the written day: find the most telling reason.
-WrittenDateLookup Finder::Explain(const std::vector<Span>& spans) const {
+// historyFirst: the region's first day inside the supported range.
+WrittenDateLookup Finder::Explain(const std::vector<Span>& spans, double historyFirst) const {
     namespace t = written_date_text;
     const WrittenDate& w = m_written;
     const std::string& region = m_region.m_name;
@@ -316,7 +317,6 @@ WrittenDateLookup Finder::Explain(const std::vector<Span>& spans) const {
     }
 
     // 4. Every reading before the region's first day, or outside the supported range.
-    const double historyFirst = SpansOf(m_region, m_eras, m_styles).front().first;
     const double maxJd = MaxSupportedJD();
     bool allBeforeHistory = true;
     bool allOutside = true;

@@ -249,7 +249,12 @@ BatchSummary ConvertBatch(std::istream& in, std::ostream& out, std::span<const C
                           std::span<const std::string, 12> monthNames) {
     BatchSummary summary;
     const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    CsvReader reader(text);
+    // Spreadsheet programs often begin a UTF-8 file with a byte order mark; it is not part of
+    // the first column's name.
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    std::string_view body = text;
+    if (body.substr(0, kByteOrderMark.size()) == kByteOrderMark) body.remove_prefix(kByteOrderMark.size());
+    CsvReader reader(body);
     const BatchContext ctx{regions, eras, styles, monthNames};
 
     std::vector<std::string> header;

@@ -3,7 +3,8 @@
 //
 // CSV as in RFC 4180: fields separated by commas; a field may be enclosed in double quotes, and
 // must be when it holds a comma, a quote (written twice) or a line break. Records end with CRLF
-// or LF on input; output records end with CRLF. Completely empty lines are skipped.
+// or LF on input; output records end with CRLF. Completely empty lines are skipped, and so is
+// a UTF-8 byte order mark at the start.
 //
 // Input: a header row naming the columns, ignoring case and surrounding blanks: "region" and
 // "date" (required), "era" and "weekday" (optional; the weekday the document names, an English

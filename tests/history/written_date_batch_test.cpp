@@ -85,6 +85,10 @@ TEST_F(WrittenDateBatch, FileLevelFaultsStillAnswerEveryRow) {
               "region,date,readings,julian_day,gregorian,julian,others,weekday_matches,problem\r\n"
               "Italy,,,,,,,,A quoted field is not closed.\r\n"
               "Italy,1 1 1600,1,2305447.5,1600-01-01,1599-12-22,,,\r\n");
+    // A byte order mark before the header, as spreadsheet programs write it.
+    EXPECT_EQ(Convert("\xEF\xBB\xBFregion,date\nItaly,1 1 1600\n"),
+              "region,date,readings,julian_day,gregorian,julian,others,weekday_matches,problem\r\n"
+              "Italy,1 1 1600,1,2305447.5,1600-01-01,1599-12-22,,,\r\n");
     // Nothing at all: only the header of the result columns.
     EXPECT_EQ(Convert(""), "readings,julian_day,gregorian,julian,others,weekday_matches,problem\r\n");
 }
