@@ -77,6 +77,19 @@ TEST(TimeZoneRules, FarDatesKeepTheZonesRules) {
     EXPECT_EQ(london->OffsetHoursAt(std::numeric_limits<double>::quiet_NaN()) * 3600.0, -75.0);
 }
 
+TEST(TimeZoneRules, EveryZoneOfTheCityTableIsInTheDatabase) {
+    std::ifstream file(std::string(CHRONEL_SOURCE_DIR) + "/Data/CitiesDMS.txt");
+    ASSERT_TRUE(file);
+    std::map<std::string, bool> known;
+    std::string line;
+    while (std::getline(file, line)) {
+        const std::string id = line.substr(line.find_last_of(' ') + 1);
+        if (known.emplace(id, false).second) known[id] = TimeZoneRules::Find(id).has_value();
+        EXPECT_TRUE(known[id]) << line;
+    }
+    EXPECT_GT(known.size(), 300u);
+}
+
 TEST(TimeZoneRules, UnknownIdsAreReportedNotThrown) {
     for (const char* id : {"Nowhere/Atlantis", "", "../../etc/passwd", "europe/london"}) {
         EXPECT_FALSE(TimeZoneRules::Find(id)) << id;
