@@ -23,8 +23,13 @@ const char kUsage[] =
     "  day        one day or a run of days as text, JSON or CSV\n"
     "  easter     the Easter dates of a run of years\n\n"
     "Keys in the window:\n"
-    "  Enter      read the typed date, day number or day of the year\n"
-    "  Escape     close the window\n\n"
+    "  Enter                      read the typed date, day number or day of the year\n"
+    "  Page Up / Page Down        previous / next day\n"
+    "  Ctrl+Page Up / Page Down   previous / next month (Gregorian)\n"
+    "  Ctrl+T                     today\n"
+    "  Ctrl+C                     copy the day as text (the selected text when there is one)\n"
+    "  F1                         about\n"
+    "  Escape                     close the window\n\n"
     "Data files are read from Data/ in the current folder, or from the installed copy.\n";
 
 }  // namespace

@@ -1,7 +1,12 @@
 #include "app/ui/calendar_dlg.h"
 
+#include <QClipboard>
 #include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
+#include <QShortcut>
 #include <QPainter>
 #include <QScreen>
 #include <iostream>
@@ -9,6 +14,7 @@
 
 #include "app/core/date_steps.h"
 #include "app/core/day_engine.h"
+#include "app/core/day_text.h"
 #include "app/core/today.h"
 #include "app/core/trace.h"
 #include "app/ui/about_dlg.h"
@@ -18,6 +24,7 @@
 #include "history/core/region_names.h"
 #include "locations/ui/locations_dlg.h"
 #include "platform/ui/message_box.h"
+#include "res/templates/accessible_names.h"
 #include "res/templates/control_ids.h"
 #include "res/templates/templates.h"
 
@@ -107,6 +114,10 @@ void CCalendarDlg::OnInitDialog() {
     m_systemMenu->addSeparator();
     m_systemMenu->addAction(QString::fromUtf8(kAboutMenuText), this, &CCalendarDlg::OnAbout);
     ConnectHandlers();
+    ConnectShortcuts();
+    NameControls(MainDialogAccessibleNames());
+    Control(kPlaceButton)->setAccessibleDescription("Opens the Locations window");
+    Control(kPlaceButton)->setToolTip("Choose the place (Locations)");
 
     const StartupLocation& start = m_catalogues->startup;
     m_place = {start.observer, start.cityName};
@@ -135,6 +146,34 @@ void CCalendarDlg::ConnectHandlers() {
     OnClicked(kLocationsButton, [this] { OnOpenLocations(); });
     OnClicked(kPlaceButton, [this] { OnOpenLocations(); });
     OnClicked(kComputusButton, [this] { OnOpenComputus(); });
+}
+
+void CCalendarDlg::ConnectShortcuts() {
+    const auto add = [this](const QKeySequence& keys, auto handler) {
+        auto* shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, handler);
+    };
+    add(QKeySequence(Qt::Key_PageUp), [this] { Change([](DateState& s) { StepDay(s, -1); }); });
+    add(QKeySequence(Qt::Key_PageDown), [this] { Change([](DateState& s) { StepDay(s, +1); }); });
+    add(QKeySequence(Qt::CTRL | Qt::Key_PageUp), [this] { Change([](DateState& s) { StepGregorianMonth(s, -1); }); });
+    add(QKeySequence(Qt::CTRL | Qt::Key_PageDown), [this] { Change([](DateState& s) { StepGregorianMonth(s, +1); }); });
+    add(QKeySequence(Qt::CTRL | Qt::Key_T), [this] { OnToday(); });
+    add(QKeySequence::Copy, [this] { CopyDay(); });
+    add(QKeySequence(Qt::Key_F1), [this] { OnAbout(); });
+}
+
+void CCalendarDlg::CopyDay() { QGuiApplication::clipboard()->setText(QString::fromStdString(FormatDayText(m_report))); }
+
+// Ctrl+C copies a field's selected text as usual; with nothing selected it copies the whole day.
+bool CCalendarDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        const auto* edit = qobject_cast<QLineEdit*>(watched);
+        if (!edit || !edit->hasSelectedText()) {
+            event->ignore();
+            return true;
+        }
+    }
+    return TemplateDialog::eventFilter(watched, event);
 }
 
 template <class Fn>

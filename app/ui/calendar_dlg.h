@@ -60,6 +60,8 @@ public:
 
     // The About box (modal).
     void OnAbout();
+    // Puts the day shown on the clipboard, as `chronel day` writes it.
+    void CopyDay();
     QMenu* SystemMenu() const { return m_systemMenu; }
 
     // The side windows, or nullptr until they are first opened.
@@ -71,12 +73,14 @@ public:
 
 protected:
     bool KeyPressed(int key, int focusId) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     void OnInitDialog();
     void ConnectHandlers();
+    void ConnectShortcuts();  // Page Up/Down, Ctrl+Page Up/Down, Ctrl+T, Ctrl+C, F1
     void ShowDatePanels(const DatePanelTexts& t);
     void ShowRiseSet(const RiseSetTexts& t);
     void ShowLocalDateRow(int list, const std::array<int, 5>& fields, const LocalDateRowReport& row);

@@ -1,11 +1,15 @@
 #include "easter/ui/computus_dlg.h"
 
+#include "res/templates/accessible_names.h"
 #include "res/templates/control_ids.h"
 #include "res/templates/templates.h"
 
 namespace chronel {
 
-CComputusDlg::CComputusDlg(QWidget* parent) : TemplateDialog(ComputusDialogTemplate(), parent) { setModal(false); }
+CComputusDlg::CComputusDlg(QWidget* parent) : TemplateDialog(ComputusDialogTemplate(), parent) {
+    setModal(false);
+    NameControls(ComputusDialogAccessibleNames());
+}
 
 bool CComputusDlg::Create() { return true; }
 

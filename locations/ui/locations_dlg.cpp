@@ -11,6 +11,7 @@
 #include "locations/core/save_default_city.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/up_down.h"
+#include "res/templates/accessible_names.h"
 #include "res/templates/control_ids.h"
 #include "res/templates/templates.h"
 
@@ -56,6 +57,7 @@ CLocationsDlg::CLocationsDlg(QWidget* parent, std::shared_ptr<const Catalogues> 
       m_catalogues(std::move(catalogues)),
       m_selectedCity(m_catalogues->startup.selectedCity) {
     setModal(false);
+    NameControls(LocationsDialogAccessibleNames());
     // A vertical scroll bar only; a name wider than the list ends in "..." and shows whole in
     // its tooltip.
     ControlAs<QListWidget>(kCityList)->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -54,4 +54,11 @@ struct DialogTemplate {
     std::vector<ControlTemplate> controls;  // template order, which is also the tab order
 };
 
+// What a screen reader says for a control: the label it stands beside, and for a field of a
+// group the part it holds ("Gregorian Date, day").
+struct ControlName {
+    int id;
+    const char* name;
+};
+
 }  // namespace chronel

@@ -328,6 +328,11 @@ void TemplateDialog::OnPicked(int id, std::function<void()> handler) {
 
 bool TemplateDialog::KeyPressed(int, int) { return false; }
 
+void TemplateDialog::NameControls(std::span<const ControlName> names) {
+    for (const ControlName& n : names)
+        if (QWidget* w = Control(n.id)) w->setAccessibleName(QString::fromUtf8(n.name));
+}
+
 bool TemplateDialog::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);

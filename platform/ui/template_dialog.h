@@ -11,6 +11,7 @@
 #include <QDialog>
 #include <QHash>
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,9 @@ public:
     int AddItem(int id, const std::string& text);  // returns its position (sorted lists sort)
     void AddItems(int id, const std::vector<std::string>& texts);  // many at once, as AddItem each
     void ClearItems(int id);
+
+    // What a screen reader says for each listed control (unknown numbers are passed over).
+    void NameControls(std::span<const ControlName> names);
 
     void ShowControl(int id, bool shown);
     bool ControlShown(int id) const;

@@ -1,5 +1,9 @@
 // The main window through real input events on the offscreen platform.
+#include <QAccessible>
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
 #include <QMenu>
 #include <QTest>
 #include <QTimer>
@@ -7,6 +11,7 @@
 #include "app/cli/csv_sink.h"
 #include "app/cli/day_fields.h"
 #include "app/core/day_engine.h"
+#include "app/core/day_text.h"
 #include "app/core/today.h"
 #include "app/ui/calendar_app.h"
 #include "app/ui/calendar_dlg.h"
@@ -163,6 +168,103 @@ private slots:
             QCOMPARE(onScreen, values[static_cast<std::size_t>(at - names.begin())]);
         }
         QCOMPARE(dlg.MoonPictureShown(), std::optional<int>(report.moon.pictureResource));
+    }
+
+    void keyboardShortcutsStepTheDay_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("date");  // Gregorian day month year after the key, from 1 January 2000
+        QTest::newRow("Page Down: next day") << int(Qt::Key_PageDown) << 0 << "2 1 2000";
+        QTest::newRow("Page Up: previous day") << int(Qt::Key_PageUp) << 0 << "31 12 1999";
+        QTest::newRow("Ctrl+Page Down: next month") << int(Qt::Key_PageDown) << int(Qt::ControlModifier) << "1 2 2000";
+        QTest::newRow("Ctrl+Page Up: previous month") << int(Qt::Key_PageUp) << int(Qt::ControlModifier) << "1 12 1999";
+    }
+    void keyboardShortcutsStepTheDay() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, date);
+        CCalendarDlg dlg;
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        // From a text field and from a list: neither takes the keys for itself.
+        for (int focus : {1000, 1001}) {
+            dlg.OnToday();
+            dlg.Control(focus)->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+            const DateState& d = dlg.Dates();
+            QCOMPARE(QString("%1 %2 %3").arg(d.m_gregDay).arg(d.m_gregMonth).arg(d.m_gregYear), date);
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_T, Qt::ControlModifier);
+        QCOMPARE(dlg.GetText(1007), std::string("2451544.50"));  // today again
+    }
+
+    void ctrlCCopiesTheDayOrTheSelection() {
+        CCalendarDlg dlg;
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        QApplication::setActiveWindow(&dlg);
+        auto* field = dlg.ControlAs<QLineEdit>(1007);
+        field->setFocus();
+        field->deselect();
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromStdString(FormatDayText(dlg.Report())));
+        QVERIFY(QGuiApplication::clipboard()->text().startsWith("Gregorian Date:"));
+        field->setSelection(0, 4);
+        QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("2451"));
+    }
+
+    void f1OpensTheAboutBox() {
+        CCalendarDlg dlg;
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        QString caption;
+        QTimer::singleShot(0, [&] {
+            if (QWidget* box = QApplication::activeModalWidget()) {
+                caption = box->windowTitle();
+                QTest::keyClick(box, Qt::Key_Escape);
+            }
+        });
+        dlg.Control(1000)->setFocus();
+        QTest::keyClick(dlg.Control(1000), Qt::Key_F1);
+        QCOMPARE(caption, QString("Calendar"));
+    }
+
+    // A screen reader names every field, list and arrow by its label, and hears the value.
+    void everyControlHasAnAccessibleName() {
+        CCalendarDlg dlg;
+        dlg.show();
+        dlg.OnOpenLocations();
+        dlg.OnOpenComputus();
+        for (TemplateDialog* window : {static_cast<TemplateDialog*>(&dlg), dlg.LocationsWindow(), dlg.ComputusWindow()}) {
+            for (const ControlTemplate& c : window->Template().controls) {
+                const bool needsName = c.kind == ControlKind::Edit || c.kind == ControlKind::DropDownCombo ||
+                                       c.kind == ControlKind::ListBox || c.kind == ControlKind::OwnerDrawButton;
+                if (!needsName) continue;
+                QAccessibleInterface* a = QAccessible::queryAccessibleInterface(window->Control(c.id));
+                QVERIFY(a);
+                QVERIFY2(!a->text(QAccessible::Name).isEmpty(), qPrintable(QString("control %1").arg(c.id)));
+            }
+        }
+        QAccessibleInterface* day = QAccessible::queryAccessibleInterface(dlg.Control(1000));
+        QCOMPARE(day->text(QAccessible::Name), QString("Gregorian Date, day"));
+        QCOMPARE(day->text(QAccessible::Value), QString("1"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(dlg.Control(1017))->text(QAccessible::Name),
+                 QString("Gregorian Date, previous century"));
+        QVERIFY(QAccessible::queryAccessibleInterface(dlg.Control(1092))->text(QAccessible::Description).contains("Locations"));
+    }
+
+    // Each main window has its own tables: a second one finds them as the first left them.
+    void aSecondWindowLeavesTheTablesAsTheyWere() {
+        CCalendarDlg first;
+        CCalendarDlg second;
+        for (const CCalendarDlg* w : {&first, &second}) {
+            QCOMPARE(w->Tables().regions.size(), std::size_t(76));
+            QCOMPARE(w->Tables().eras.size(), std::size_t(7));
+            QCOMPARE(w->Tables().cities.size(), first.Tables().cities.size());
+        }
+        QCOMPARE(second.GetText(1053), first.GetText(1053));
     }
 
     void sideWindowCreationFailureIsReportedAndRetried() {
