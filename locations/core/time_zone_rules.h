@@ -3,7 +3,8 @@
 // any instant, by the system's time-zone database (Debian tzdata in /usr/share/zoneinfo, read
 // with the date library). That covers the zone's whole history: local mean time before the
 // zone adopted standard time, changes of standard offset, daylight saving; after the last
-// transition stored in the zone's file, the rule the file ends with.
+// transition stored in the zone's file, the rule the file ends with (where the library cannot
+// read that rule, as America/Nuuk's with its negative hours, the last stored offset stays).
 
 #include <cstdint>
 #include <optional>
