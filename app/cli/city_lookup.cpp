@@ -33,7 +33,7 @@ std::size_t EditDistance(std::string_view a, std::string_view b) {
 
 std::optional<std::size_t> FindCityByName(const CityTable& table, std::string_view name) {
     for (std::size_t i = 0; i < table.size(); ++i)
-        if (table.cityNames[i] == name) return i;
+        if (table.Usable(i) && table.cityNames[i] == name) return i;
     return std::nullopt;
 }
 

@@ -15,7 +15,9 @@
 
 namespace chronel {
 
-const char kDayUsage[] = "Usage: chronel day [DATE] [PLACE] [--region-a NAME] [--region-b NAME] [--days N] [--format text|json|csv]\n";
+const char kDayUsage[] =
+    "Usage: chronel day [DATE] [PLACE] [--region-a NAME] [--region-b NAME] [--clock standard|local] [--days N] "
+    "[--format text|json|csv]\n";
 
 const char kDayHelp[] =
     "Shows a day as the main window does: both calendar dates, the day numbers, sunrise, sunset,\n"
@@ -32,6 +34,10 @@ const char kDayHelp[] =
     "Local historical dates:\n"
     "  --region-a NAME  first row's region (default \"Russia\")\n"
     "  --region-b NAME  second row's region (default \"Diocese of Augsburg\")\n"
+    "Clock:\n"
+    "  --clock standard rise and set at the place's fixed standard offset (default)\n"
+    "  --clock local    at the time the place's clocks showed: its time zone's rules (daylight\n"
+    "                   saving, historical offsets); a city without a zone keeps its offset\n"
     "Output:\n"
     "  --days N         N consecutive days from the day given (1 to 1000000)\n"
     "  --format F       text (default), json (an object, or an array for --days), or csv\n"
@@ -87,7 +93,7 @@ std::string RegionOption(const std::string& name, std::string_view option) {
 
 DayPlace CityOption(const std::string& name, const Catalogues& c) {
     if (const auto row = FindCityByName(c.cities, name)) {
-        if (const auto place = SetObserverFromCity(c.cities, static_cast<int>(*row))) return {*place, name};
+        if (auto place = CityPlace(c, *row)) return *place;
     }
     std::string message = "unknown city '" + name + "'";
     const std::vector<std::string> close = CloseNames(c.cities.cityNames, name, 5);
@@ -139,6 +145,8 @@ DayCommand ParseDayCommand(const std::vector<std::string>& args, const Catalogue
             command.first.regionA = RegionOption(*v, "--region-a");
         } else if (auto v = in.Option("--region-b")) {
             command.first.regionB = RegionOption(*v, "--region-b");
+        } else if (auto v = in.Option("--clock")) {
+            command.first.options.clockTime = ParseChoice(*v, "--clock", {"standard", "local"}) == "local";
         } else if (auto v = in.Option("--days")) {
             command.days = static_cast<int>(ParseInteger(*v, "--days", 1, kMaxDays));
         } else if (auto v = in.Option("--format")) {
@@ -155,10 +163,11 @@ DayCommand ParseDayCommand(const std::vector<std::string>& args, const Catalogue
     if (city) {
         command.first.place = CityOption(*city, catalogues);
     } else if (coordinates) {
-        command.first.place = {{*latitude, *longitude, *timeZone}, ""};
+        command.first.place = {{*latitude, *longitude, *timeZone}, "", ""};
     } else {
-        command.first.place = {catalogues.startup.observer, catalogues.startup.cityName};
+        command.first.place = StartupPlace(catalogues);
     }
+    if (command.first.options.clockTime) command.first.clock = ResolveDayClock(command.first.place);
     if (!jd) {
         DateState s;
         SetToday(s, today);
@@ -207,6 +216,9 @@ int RunDayCommand(const std::vector<std::string>& args) {
     try {
         const Catalogues catalogues = LoadCatalogues(std::cerr, nullptr);
         const DayCommand command = ParseDayCommand(args, catalogues, Today());
+        if (command.first.clock && command.first.clock->zoneUnknown)
+            std::cerr << "chronel day: " << command.first.place.name << ": time zone '" << command.first.place.zoneId
+                      << "' is not in the time-zone database; using its fixed offset\n";
         Output out(stdout);
         WriteDays(command, catalogues, out);
         if (!out.Flush()) {

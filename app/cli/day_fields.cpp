@@ -54,6 +54,11 @@ void WriteDayFields(const DayReport& r, FieldSink& sink) {
     sink.Number("latitude", r.place.position.latitude);
     sink.Number("longitude", r.place.position.longitude);
     sink.Number("timeZone", r.place.position.timeZone);
+    if (r.place.zoneId.empty())
+        sink.Null("zone");
+    else
+        sink.Text("zone", r.place.zoneId);
+    sink.Text("utcOffset", r.clock.utcOffset);
     sink.EndObject();
 
     const RiseSetTexts& rs = r.riseSetTexts;

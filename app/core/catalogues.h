@@ -4,9 +4,12 @@
 // once by whoever shows days (a main window, the command line) and passed to the day engine;
 // nothing changes them afterwards.
 
+#include <cstddef>
 #include <iosfwd>
+#include <optional>
 #include <vector>
 
+#include "app/core/day_query.h"
 #include "history/core/eras.h"
 #include "history/core/transition.h"
 #include "history/core/year_styles.h"
@@ -27,5 +30,13 @@ struct Catalogues {
 // A faulty transitions line is reported on errors; with trace set, every city line read is
 // echoed to it.
 Catalogues LoadCatalogues(std::ostream& errors, std::ostream* trace);
+
+// The observer at a row of the city table (its place, name and zone id); empty for a row that
+// is not a usable city.
+std::optional<DayPlace> CityPlace(const Catalogues& catalogues, std::size_t row);
+
+// The observer the program starts with: the default city, or latitude, longitude and zone 0
+// without a city.
+DayPlace StartupPlace(const Catalogues& catalogues);
 
 }  // namespace chronel

@@ -1,6 +1,8 @@
 #include "app/core/day_engine.h"
 
+#include "astro/core/clock_rise_set.h"
 #include "history/core/local_date.h"
+#include "locations/core/utc_offset_text.h"
 #include "res/templates/templates.h"
 
 namespace chronel {
@@ -22,6 +24,10 @@ MoonReport Moon(double jd) {
 
 }  // namespace
 
+std::shared_ptr<const PlaceClock> ResolveDayClock(const DayPlace& place) {
+    return std::make_shared<const PlaceClock>(ResolvePlaceClock(place.zoneId, place.position.timeZone));
+}
+
 DayReport ComputeDay(const DayQuery& query, const Catalogues& catalogues) {
     DayReport r;
     r.dates.m_jd = query.jd;
@@ -30,8 +36,22 @@ DayReport ComputeDay(const DayQuery& query, const Catalogues& catalogues) {
     r.panels = FormatDatePanels(d);
     r.place = query.place;
     const ObserverPlace& p = query.place.position;
-    r.riseSet = ComputeRiseSet(d.m_gregYear, d.m_gregMonth, d.m_gregDay, p.longitude, p.latitude, p.timeZone);
-    r.riseSetTexts = FormatRiseSetTexts(r.riseSet);
+    const PlaceClock* clock = query.clock.get();
+    r.clock.zoneUnknown = clock && clock->zoneUnknown;
+    if (query.options.clockTime && clock && !clock->zoneId.empty()) {
+        ClockRiseSet c = ComputeClockRiseSet(d.m_gregYear, d.m_gregMonth, d.m_gregDay, p.longitude, p.latitude,
+                                             clock->offsetAt, clock->zoneId);
+        r.riseSet = c.clock;
+        r.riseSetTexts = std::move(c.texts);
+        r.clock.zoneApplied = true;
+        r.clock.searchOffsetHours = c.searchOffsetHours;
+        r.clock.tooltip = std::move(c.offsetText);
+    } else {
+        r.riseSet = ComputeRiseSet(d.m_gregYear, d.m_gregMonth, d.m_gregDay, p.longitude, p.latitude, p.timeZone);
+        r.riseSetTexts = FormatRiseSetTexts(r.riseSet);
+        r.clock.searchOffsetHours = p.timeZone;
+    }
+    r.clock.utcOffset = FormatUtcOffset(r.clock.searchOffsetHours);
     // The Catholic date follows the Gregorian year shown, the Orthodox ones the Julian year;
     // the two differ in the first days of January.
     r.easter = MakeComputusTexts(d.m_gregYear, d.m_julYear, g_monthNames);

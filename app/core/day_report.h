@@ -27,12 +27,23 @@ struct LocalDateRowReport {
     LocalDateRowTexts texts;  // day, month, year, era, style; "-----" for no local date
 };
 
+// Which offset the rise and set times were computed with.
+struct ClockReport {
+    bool zoneApplied = false;     // the zone's rules (clock time); otherwise the fixed offset
+    bool zoneUnknown = false;     // the place has a zone id the database does not know
+    double searchOffsetHours = 0.0;  // the offset of the day's search (hours east of Greenwich)
+    std::string utcOffset;        // that offset as "+01:00"
+    std::string tooltip;          // "Europe/London, +01:00"; both offsets on a change day;
+                                  // empty with the fixed offset
+};
+
 struct DayReport {
     DateState dates;         // both calendar dates of the day, m_jd in the supported range
     DatePanelTexts panels;   // the texts of both date panels and the day numbers
     DayPlace place;          // the observer the rise and set times are for
-    RiseSetResult riseSet;   // local clock hours of the day at the place's fixed offset
+    RiseSetResult riseSet;   // local clock hours of the day (fixed offset, or the clock's)
     RiseSetTexts riseSetTexts;
+    ClockReport clock;
     MoonReport moon;
     ComputusTexts easter;    // the Computus window's texts for the years shown
     std::array<LocalDateRowReport, 2> localDates;  // rows A and B

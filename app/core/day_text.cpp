@@ -49,6 +49,7 @@ std::string FormatDayText(const DayReport& r) {
     Line(out, "Julian Day", p.julianDay);
     Line(out, "Modified Julian Day", p.modifiedJulianDay);
     Line(out, "Location", PlaceText(r.place));
+    if (r.clock.zoneApplied) Line(out, "Clock time", r.clock.tooltip);
     const RiseSetTexts& rs = r.riseSetTexts;
     Line(out, "Sunrise", rs.sunrise);
     Line(out, "Sunset", rs.sunset);

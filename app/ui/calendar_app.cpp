@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <clocale>
+#include <iostream>
 
 #include "app/ui/calendar_dlg.h"
+#include "app/ui/user_settings.h"
 #include "platform/ui/cached_panel_style.h"
 #include "platform/ui/lazy_icon.h"
 
@@ -15,6 +17,7 @@ void PrepareApplication() {
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName("chronel");
     QApplication::setApplicationDisplayName("Chronel");
+    QApplication::setOrganizationName("chronel");  // settings in ~/.config/chronel/
     QApplication::setOrganizationDomain("chronel.org");
     QApplication::setDesktopFileName("org.chronel.Chronel");
     QApplication::setApplicationVersion(CHRONEL_VERSION);
@@ -26,6 +29,7 @@ int CCalendarApp::InitInstance(int& argc, char** argv) {
     QApplication app(argc, argv);
     PrepareApplication();
     CCalendarDlg dialog;
+    dialog.AttachSettings(OpenUserSettings(std::cerr));
     dialog.exec();
     return 0;
 }

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QSettings>
 #include <QShortcut>
 #include <QPainter>
 #include <QScreen>
@@ -19,6 +20,7 @@
 #include "app/core/trace.h"
 #include "app/ui/about_dlg.h"
 #include "app/ui/quick_button.h"
+#include "app/ui/user_settings.h"
 #include "astro/core/rise_set_trace.h"
 #include "easter/ui/computus_dlg.h"
 #include "history/core/region_names.h"
@@ -112,6 +114,9 @@ void CCalendarDlg::OnInitDialog() {
     // context menu, after a separator.
     m_systemMenu = new QMenu(this);
     m_systemMenu->addSeparator();
+    m_clockTimeAction = m_systemMenu->addAction("Clock time (daylight saving)");
+    m_clockTimeAction->setCheckable(true);
+    connect(m_clockTimeAction, &QAction::toggled, this, &CCalendarDlg::SetClockTime);
     m_systemMenu->addAction(QString::fromUtf8(kAboutMenuText), this, &CCalendarDlg::OnAbout);
     ConnectHandlers();
     ConnectShortcuts();
@@ -119,9 +124,8 @@ void CCalendarDlg::OnInitDialog() {
     Control(kPlaceButton)->setAccessibleDescription("Opens the Locations window");
     Control(kPlaceButton)->setToolTip("Choose the place (Locations)");
 
-    const StartupLocation& start = m_catalogues->startup;
-    m_place = {start.observer, start.cityName};
-    SetText(kPlaceButton, start.cityName);
+    m_place = StartupPlace(*m_catalogues);
+    SetText(kPlaceButton, m_place.name);
     FillRegionLists();
     OnToday();
 }
@@ -228,10 +232,19 @@ DayQuery CCalendarDlg::CurrentQuery() const {
     q.place = m_place;
     q.regionA = SelectedRegion(kRegionAList);
     q.regionB = SelectedRegion(kRegionBList);
+    q.options = m_options;
+    q.clock = m_clock;
     return q;
 }
 
 void CCalendarDlg::UpdateAllPanels() {
+    // The time-zone database is read only once clock time is wanted, once per place.
+    if (m_options.clockTime && !m_clock) {
+        m_clock = ResolveDayClock(m_place);
+        if (m_clock->zoneUnknown)
+            std::cerr << m_place.name << ": time zone '" << m_place.zoneId
+                      << "' is not in the time-zone database; using its fixed offset\n";
+    }
     m_report = ComputeDay(CurrentQuery(), *m_catalogues);
     // The days of the year last typed stay as typed; everything else follows from m_jd.
     const int gregDayOfYear = m_dates.m_gregDayOfYear, julDayOfYear = m_dates.m_julDayOfYear;
@@ -241,10 +254,11 @@ void CCalendarDlg::UpdateAllPanels() {
 
     ShowDatePanels(m_report.panels);
     ShowRiseSet(m_report.riseSetTexts);
+    ShowClockTips(m_report.clock);
     if (std::ostream* trace = TraceStream()) {
         const ObserverPlace& p = m_place.position;
         WriteRiseSetTrace(*trace, m_dates.m_gregYear, m_dates.m_gregMonth, m_dates.m_gregDay, p.longitude, p.latitude,
-                          p.timeZone, m_report.riseSet);
+                          m_report.clock.searchOffsetHours, m_report.riseSet);
     }
     if (m_computusShown && m_computusDlg) m_computusDlg->ShowEaster(m_report.easter);
     OnSelchangeRegionA();
@@ -255,13 +269,42 @@ void CCalendarDlg::UpdateAllPanels() {
     }
 }
 
-void CCalendarDlg::SetPlace(const ObserverPlace& position, const std::optional<std::string>& cityName) {
+void CCalendarDlg::SetPlace(const ObserverPlace& position, std::optional<int> cityRow) {
+    // Typed coordinates keep the button's name but have no zone: they keep the typed offset.
     m_place.position = position;
-    if (cityName) {
-        m_place.name = *cityName;
-        SetText(kPlaceButton, *cityName);
+    m_place.zoneId.clear();
+    if (cityRow) {
+        if (auto city = CityPlace(*m_catalogues, static_cast<std::size_t>(*cityRow))) {
+            m_place.name = city->name;
+            m_place.zoneId = city->zoneId;
+        }
+        SetText(kPlaceButton, m_place.name);
     }
+    m_clock.reset();
     UpdateAllPanels();
+}
+
+void CCalendarDlg::AttachSettings(std::unique_ptr<QSettings> settings) {
+    m_settings = std::move(settings);
+    if (!m_settings) return;
+    const bool clockTime = m_settings->value(kClockTimeSetting, false).toBool();
+    if (clockTime != m_clockTimeAction->isChecked()) m_clockTimeAction->setChecked(clockTime);
+}
+
+void CCalendarDlg::SetClockTime(bool on) {
+    if (m_clockTimeAction->isChecked() != on) m_clockTimeAction->setChecked(on);  // calls back here
+    if (m_options.clockTime == on) return;
+    m_options.clockTime = on;
+    if (m_settings) m_settings->setValue(kClockTimeSetting, on);
+    UpdateAllPanels();
+}
+
+// With clock time, the five rise and set fields and the place button name the zone and the
+// offset used; with the fixed offset they say nothing more than before.
+void CCalendarDlg::ShowClockTips(const ClockReport& clock) {
+    const QString tip = QString::fromStdString(clock.tooltip);
+    for (int id : {kSunriseField, kSunsetField, kDayLengthField, kMoonriseField, kMoonsetField}) Control(id)->setToolTip(tip);
+    Control(kPlaceButton)->setToolTip(clock.zoneApplied ? tip + "\nChoose the place (Locations)" : "Choose the place (Locations)");
 }
 
 void CCalendarDlg::ShowDatePanels(const DatePanelTexts& t) {
@@ -371,9 +414,7 @@ void CCalendarDlg::OnOpenLocations() {
     m_locationsDlg = CreateSideWindow(this, m_locationsDlg, m_failNextCreation, m_catalogues);
     if (created && m_locationsDlg)
         connect(m_locationsDlg, &CLocationsDlg::PlaceChosen, this,
-                [this](const ObserverPlace& position, const std::optional<std::string>& cityName) {
-                    SetPlace(position, cityName);
-                });
+                [this](const ObserverPlace& position, std::optional<int> cityRow) { SetPlace(position, cityRow); });
     ShowSideWindow(m_locationsDlg);
 }
 

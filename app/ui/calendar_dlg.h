@@ -16,7 +16,9 @@
 #include "app/core/day_report.h"
 #include "platform/ui/template_dialog.h"
 
+class QAction;
 class QMenu;
+class QSettings;
 
 namespace chronel {
 
@@ -46,9 +48,18 @@ public:
     void UpdateAllPanels();
     void OnToday();
 
-    // A new observer: a picked city (with its name for the place button) or typed coordinates
-    // (the button keeps its text). Recomputes the day.
-    void SetPlace(const ObserverPlace& position, const std::optional<std::string>& cityName);
+    // A new observer: a picked city (a row of the city table, which names the place button) or
+    // typed coordinates (the button keeps its text). Recomputes the day.
+    void SetPlace(const ObserverPlace& position, std::optional<int> cityRow);
+
+    // Reads the stored settings and keeps every later change in them; without settings (the
+    // driver, most tests) the settings start at their defaults and are not kept.
+    void AttachSettings(std::unique_ptr<QSettings> settings);
+
+    // Rise and set at the clock time of the place's zone (daylight saving) or at its fixed
+    // standard offset; the context menu's checkable item.
+    void SetClockTime(bool on);
+    const DayOptions& Options() const { return m_options; }
 
     void OnSelchangeRegionA();
     void OnSelchangeRegionB();
@@ -93,9 +104,15 @@ private:
     template <class Fn>
     void Change(Fn&& change);
 
+    void ShowClockTips(const ClockReport& clock);
+
     std::shared_ptr<const Catalogues> m_catalogues;
     DateState m_dates;
     DayPlace m_place;
+    DayOptions m_options;
+    std::shared_ptr<const PlaceClock> m_clock;  // of m_place, resolved when clock time needs it
+    std::unique_ptr<QSettings> m_settings;
+    QAction* m_clockTimeAction = nullptr;
     DayReport m_report;
     std::optional<double> m_moonShownJD;  // day for which the Moon strip was last written
     QMenu* m_systemMenu = nullptr;

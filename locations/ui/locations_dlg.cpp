@@ -87,7 +87,12 @@ void CLocationsDlg::SetUpSpinners() {
 
 void CLocationsDlg::FillCityList() {
     ClearItems(kCityList);
-    AddItems(kCityList, m_catalogues->cities.cityNames);
+    const CityTable& cities = m_catalogues->cities;
+    std::vector<std::string> names;
+    names.reserve(cities.size());
+    for (std::size_t row = 0; row < cities.size(); ++row)
+        if (cities.Usable(row)) names.push_back(cities.cityNames[row]);
+    AddItems(kCityList, names);
     auto* list = ControlAs<QListWidget>(kCityList);
     for (int i = 0; i < list->count(); ++i) list->item(i)->setToolTip(list->item(i)->text());
 }
@@ -113,10 +118,10 @@ void CLocationsDlg::OnSelchangeCityList() {
     const QString picked = QString::fromStdString(ItemText(kCityList, position));
     const CityTable& cities = m_catalogues->cities;
     for (std::size_t row = 0; row < cities.size(); ++row) {
-        if (QString::fromStdString(cities.cityNames[row]) != picked) continue;
+        if (!cities.Usable(row) || QString::fromStdString(cities.cityNames[row]) != picked) continue;
         ShowCity(static_cast<int>(row));
         m_selectedCity = static_cast<int>(row);
-        emit PlaceChosen(ReadPlace(), cities.cityNames[row]);
+        emit PlaceChosen(ReadPlace(), static_cast<int>(row));
         return;
     }
 }

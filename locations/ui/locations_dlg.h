@@ -24,7 +24,7 @@ public:
     CLocationsDlg(QWidget* parent, std::shared_ptr<const Catalogues> catalogues);
 
     // Sets up the controls: the spinners with their ranges at 0, every city of the table in the
-    // sorted list, the default city's values in the fields, no list item selected. Recomputes
+    // sorted list (usable rows only), the default city's values in the fields, no list item selected. Recomputes
     // nothing. False when the window could not be made.
     bool Create();
 
@@ -48,8 +48,8 @@ public:
     int SelectedCity() const { return m_selectedCity; }
 
 signals:
-    // cityName is set for a picked city and empty for typed coordinates.
-    void PlaceChosen(const chronel::ObserverPlace& position, const std::optional<std::string>& cityName);
+    // cityRow is the picked city's row of the table; empty for typed coordinates.
+    void PlaceChosen(const chronel::ObserverPlace& position, std::optional<int> cityRow);
 
 protected:
     bool KeyPressed(int key, int focusId) override;

@@ -6,7 +6,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTimer>
+#include <sstream>
 
 #include "app/cli/csv_sink.h"
 #include "app/cli/day_fields.h"
@@ -16,6 +19,7 @@
 #include "app/ui/calendar_app.h"
 #include "app/ui/calendar_dlg.h"
 #include "app/ui/quick_button.h"
+#include "app/ui/user_settings.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/resources.h"
 
@@ -48,9 +52,11 @@ private slots:
     void aboutBoxFromTheContextMenu() {
         CCalendarDlg dlg;
         const QList<QAction*> actions = dlg.SystemMenu()->actions();
-        QCOMPARE(actions.size(), 2);
+        QCOMPARE(actions.size(), 3);
         QVERIFY(actions[0]->isSeparator());
-        QCOMPARE(actions[1]->text(), QString("&About Orvik..."));
+        QCOMPARE(actions[1]->text(), QString("Clock time (daylight saving)"));
+        QVERIFY(actions[1]->isCheckable() && !actions[1]->isChecked());
+        QCOMPARE(actions[2]->text(), QString("&About Orvik..."));
         QString caption;
         QTimer::singleShot(0, [&] {
             QWidget* box = QApplication::activeModalWidget();
@@ -58,7 +64,7 @@ private slots:
             caption = box->windowTitle();
             QTest::keyClick(box, Qt::Key_Escape);
         });
-        actions[1]->trigger();
+        actions[2]->trigger();
         QCOMPARE(caption, QString("Calendar"));
         QCOMPARE(dlg.GetText(1000), std::string("1"));  // unchanged
     }
@@ -265,6 +271,66 @@ private slots:
             QCOMPARE(w->Tables().cities.size(), first.Tables().cities.size());
         }
         QCOMPARE(second.GetText(1053), first.GetText(1053));
+    }
+
+    // With clock time London's summer day reads as its clocks did (BST, one hour later); a
+    // winter day and a day of 1750 (local mean time, -0:01:15) read as with the fixed offset
+    // to the minute, except where the minute rounds across.
+    void clockTimeFollowsTheZonesRules_data() {
+        QTest::addColumn<QString>("jd");
+        QTest::addColumn<int>("shiftMinutes");  // of sunrise and sunset with clock time on
+        QTest::addColumn<QString>("tooltip");
+        QTest::newRow("1 July 2025") << "2460857.5" << 60 << "Europe/London, +01:00";
+        QTest::newRow("15 January 2025") << "2460690.5" << 0 << "Europe/London, +00:00";
+        QTest::newRow("1 June 1750") << "2360385.5" << -1 << "Europe/London, -00:01:15";
+    }
+    void clockTimeFollowsTheZonesRules() {
+        QFETCH(QString, jd);
+        QFETCH(int, shiftMinutes);
+        QFETCH(QString, tooltip);
+        CCalendarDlg dlg;
+        QCOMPARE(dlg.Place().zoneId, std::string("Europe/London"));
+        dlg.SetText(1007, jd.toStdString());
+        dlg.Control(1007)->setFocus();
+        QTest::keyClick(dlg.Control(1007), Qt::Key_Return);
+        const auto minutes = [&](int id) {
+            const std::string t = dlg.GetText(id);
+            return std::stoi(t.substr(0, 2)) * 60 + std::stoi(t.substr(3, 2));
+        };
+        const int rise = minutes(1033), set = minutes(1034);
+        QVERIFY(dlg.Control(1033)->toolTip().isEmpty());
+        dlg.SetClockTime(true);
+        QVERIFY(std::abs(minutes(1033) - rise - shiftMinutes) <= (shiftMinutes < 0 ? 1 : 0));
+        QVERIFY(std::abs(minutes(1034) - set - shiftMinutes) <= (shiftMinutes < 0 ? 1 : 0));
+        QCOMPARE(dlg.Control(1033)->toolTip(), tooltip);
+        QVERIFY(dlg.Control(1092)->toolTip().startsWith(tooltip));
+        dlg.SetClockTime(false);
+        QCOMPARE(minutes(1033), rise);
+        QVERIFY(dlg.Control(1033)->toolTip().isEmpty());
+    }
+
+    // The setting is kept between runs; a broken settings file is reported and ignored.
+    void clockTimeSettingSurvivesARestart() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("chronel.conf");
+        {
+            CCalendarDlg first;
+            first.AttachSettings(std::make_unique<QSettings>(path, QSettings::IniFormat));
+            QVERIFY(!first.Options().clockTime);
+            first.SystemMenu()->actions()[1]->trigger();
+            QVERIFY(first.Options().clockTime);
+        }
+        CCalendarDlg second;
+        second.AttachSettings(std::make_unique<QSettings>(path, QSettings::IniFormat));
+        QVERIFY(second.Options().clockTime);
+        QVERIFY(second.SystemMenu()->actions()[1]->isChecked());
+
+        qputenv("XDG_CONFIG_HOME", folder.path().toUtf8());
+        QDir(folder.path()).mkpath("chronel/chronel.conf");  // a folder where the file should be
+        std::ostringstream errors;
+        QVERIFY(!OpenUserSettings(errors));
+        QVERIFY(errors.str().find("chronel.conf: cannot be read; using the default settings") != std::string::npos);
+        qunsetenv("XDG_CONFIG_HOME");
     }
 
     void sideWindowCreationFailureIsReportedAndRetried() {
