@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QFont>
+#include <QFontMetrics>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -40,13 +41,16 @@ constexpr EventRow kMoonRows[] = {
 constexpr int kSunRowCount = static_cast<int>(std::size(kSunRows));
 constexpr int kPhaseRows = 5;
 
-QLabel* ValueLabel(QWidget* parent) {
+QLabel* ValueLabel(QWidget* parent, int minimumChars = 12) {
     auto* l = new QLabel(parent);
+    l->setTextFormat(Qt::PlainText);
     l->setTextInteractionFlags(Qt::TextSelectableByMouse);
     QFont f = l->font();
     f.setStyleHint(QFont::Monospace);
     f.setFamily(QStringLiteral("DejaVu Sans Mono"));
     l->setFont(f);
+    // Wide enough for the longest text of its kind, so a new day never changes the layout.
+    l->setMinimumWidth(QFontMetrics(f).horizontalAdvance(QString(minimumChars, QLatin1Char('0'))));
     return l;
 }
 
@@ -103,14 +107,15 @@ AlmanacDlg::AlmanacDlg(QWidget* parent) : QDialog(parent), chooseFile_(AskForYea
     }
     for (int row = 1; row <= kPhaseRows; ++row) {
         for (int c = 0; c < 3; ++c) {
-            QLabel* l = c == 0 ? new QLabel(phaseBox) : ValueLabel(phaseBox);
+            QLabel* l = c == 0 ? new QLabel(phaseBox) : ValueLabel(phaseBox, 18);
+            if (c == 0) l->setTextFormat(Qt::PlainText);
             phaseGrid_->addWidget(l, row, c);
             phaseCells_.push_back(l);
         }
     }
 
     auto* other = new QFormLayout;
-    nextSeason_ = ValueLabel(this);
+    nextSeason_ = ValueLabel(this, 37);
     deltaT_ = ValueLabel(this);
     other->addRow(QStringLiteral("Next season"), nextSeason_);
     other->addRow(QString::fromUtf8("\u0394T (TT \u2212 UT)"), deltaT_);
@@ -154,6 +159,25 @@ QLabel* AlmanacDlg::AddRow(QGridLayout* grid, int row, const QString& label) {
 }
 
 void AlmanacDlg::ShowDay(const AlmanacTexts& t, bool southernObserver, const QString& placeName) {
+    if (!t.date.empty()) year_ = std::stoi(t.date.substr(0, t.date.find('-', 1)));
+    if (!isVisible()) {  // a hidden window costs a click nothing: it shows the day when opened
+        pending_ = PendingDay{t, southernObserver, placeName};
+        return;
+    }
+    pending_.reset();
+    Fill(t, southernObserver, placeName);
+}
+
+void AlmanacDlg::showEvent(QShowEvent* event) {
+    if (pending_) {
+        const PendingDay day = std::move(*pending_);
+        pending_.reset();
+        Fill(day.texts, day.southernObserver, day.placeName);
+    }
+    QDialog::showEvent(event);
+}
+
+void AlmanacDlg::Fill(const AlmanacTexts& t, bool southernObserver, const QString& placeName) {
     setWindowTitle(placeName.isEmpty() ? QStringLiteral("Almanac")
                                        : QStringLiteral("Almanac - ") + placeName);
     for (int i = 0; i < kSunRowCount; ++i) {
@@ -186,7 +210,6 @@ void AlmanacDlg::ShowDay(const AlmanacTexts& t, bool southernObserver, const QSt
             l->setVisible(used);
         }
     }
-    year_ = t.date.empty() ? year_ : std::stoi(t.date.substr(0, t.date.find('-', 1)));
 }
 
 QString AlmanacDlg::statusText() const { return status_->text(); }

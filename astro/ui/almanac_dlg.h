@@ -6,6 +6,7 @@
 
 #include <QDialog>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,7 @@ public:
 
     // Shows the day's texts; placeName titles the window ("Almanac - London"); a southern
     // observer sees the Moon mirrored.
+    // While the window is hidden the day is only kept, and shown when the window opens.
     void ShowDay(const AlmanacTexts& texts, bool southernObserver, const QString& placeName = {});
 
     void SetYearExport(YearExport exportYear) { exportYear_ = std::move(exportYear); }
@@ -50,7 +52,16 @@ public:
     MoonDisc* moonDisc() const { return moon_; }
     QString statusText() const;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    struct PendingDay {
+        AlmanacTexts texts;
+        bool southernObserver = false;
+        QString placeName;
+    };
+    void Fill(const AlmanacTexts& texts, bool southernObserver, const QString& placeName);
     void ExportYear();
     QLabel* AddRow(QGridLayout* grid, int row, const QString& label);
 
@@ -67,6 +78,7 @@ private:
     QPushButton* exportButton_ = nullptr;
     MoonDisc* moon_ = nullptr;
 
+    std::optional<PendingDay> pending_;
     int year_ = 2000;
     YearExport exportYear_;
     FileChooser chooseFile_;
