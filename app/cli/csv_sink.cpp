@@ -39,6 +39,10 @@ void CsvSink::AppendHeader(std::string& out) const {
     out += "\r\n";
 }
 
+void CsvSink::BlankValues(std::size_t first, std::size_t last) {
+    for (std::size_t i = first; i < last && i < m_count; ++i) m_values[i].clear();
+}
+
 std::string CsvSink::Name(std::string_view key) {
     if (m_levels.empty()) return std::string(key);
     Level& level = m_levels.back();

@@ -20,6 +20,9 @@ public:
     // The row of the record, fields separated by commas, ended by CRLF, appended to out.
     void AppendRow(std::string& out) const;
     void AppendHeader(std::string& out) const;
+    // Empties the values of columns [first, last) of the record (a row that has no such data).
+    void BlankValues(std::size_t first, std::size_t last);
+    std::size_t FieldCount() const { return m_count; }
 
     void BeginObject(std::string_view key) override;
     void EndObject() override;

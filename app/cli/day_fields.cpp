@@ -38,13 +38,30 @@ void WriteEasterDate(FieldSink& sink, const char* key, const std::string& day, c
 
 }  // namespace
 
+void WriteCalendarObject(FieldSink& sink, const char* key, const DatePanelTexts& p, bool gregorian) {
+    if (gregorian)
+        WriteCalendar(sink, key,
+                      {p.gregDay, p.gregMonthItem, p.gregYear, p.gregEraItem, p.gregLeap, p.gregDayOfYear, p.gregWeekOfYear});
+    else
+        WriteCalendar(sink, key, {p.julDay, p.julMonthItem, p.julYear, p.julEraItem, p.julLeap, p.julDayOfYear, p.julWeekOfYear});
+}
+
+void WriteLocalDateObject(FieldSink& sink, const char* key, const std::string& region, const LocalDateRowTexts& row) {
+    sink.BeginObject(key);
+    sink.Text("region", region);
+    sink.Text("day", row.day);
+    sink.Text("month", row.month);
+    sink.Text("year", row.year);
+    sink.Text("era", row.era);
+    sink.Text("style", row.style);
+    sink.EndObject();
+}
+
 void WriteDayFields(const DayReport& r, FieldSink& sink) {
     const DatePanelTexts& p = r.panels;
     sink.BeginObject({});
-    WriteCalendar(sink, "gregorian",
-                  {p.gregDay, p.gregMonthItem, p.gregYear, p.gregEraItem, p.gregLeap, p.gregDayOfYear, p.gregWeekOfYear});
-    WriteCalendar(sink, "julian",
-                  {p.julDay, p.julMonthItem, p.julYear, p.julEraItem, p.julLeap, p.julDayOfYear, p.julWeekOfYear});
+    WriteCalendarObject(sink, "gregorian", p, true);
+    WriteCalendarObject(sink, "julian", p, false);
     sink.Text("weekday", p.weekday);
     sink.Text("julianDay", p.julianDay);
     sink.Text("modifiedJulianDay", p.modifiedJulianDay);
@@ -87,16 +104,7 @@ void WriteDayFields(const DayReport& r, FieldSink& sink) {
     sink.EndObject();
 
     sink.BeginArray("localDates");
-    for (const LocalDateRowReport& row : r.localDates) {
-        sink.BeginObject({});
-        sink.Text("region", row.region);
-        sink.Text("day", row.texts.day);
-        sink.Text("month", row.texts.month);
-        sink.Text("year", row.texts.year);
-        sink.Text("era", row.texts.era);
-        sink.Text("style", row.texts.style);
-        sink.EndObject();
-    }
+    for (const LocalDateRowReport& row : r.localDates) WriteLocalDateObject(sink, "", row.region, row.texts);
     sink.EndArray();
     sink.EndObject();
 }

@@ -11,4 +11,11 @@ namespace chronel {
 // dayLength, moonrise, moonset, moon, easter, localDates. Every text as the windows show it.
 void WriteDayFields(const DayReport& report, FieldSink& sink);
 
+// The object "gregorian" or "julian" of a day: day, month, year, era, leapYear, dayOfYear,
+// weekOfYear, as the date panel shows them.
+void WriteCalendarObject(FieldSink& sink, const char* key, const DatePanelTexts& panels, bool gregorian);
+
+// The object of a local-date row: region, day, month, year, era, style.
+void WriteLocalDateObject(FieldSink& sink, const char* key, const std::string& region, const LocalDateRowTexts& row);
+
 }  // namespace chronel
