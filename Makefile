@@ -58,3 +58,20 @@ install: build
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
+
+# Fuzzing and the long soak (both also part of .ci/run in their short forms).
+#   make fuzz   libFuzzer harnesses of the readers, built with clang into build-fuzz, about
+#               30 s each (FUZZ_SECONDS=...)
+#   make soak   100 000 random window actions through the driver of the sanitizer build
+#               (SOAK_ACTIONS=..., SOAK_SEED=...)
+SOAK_ACTIONS ?= 100000
+SOAK_SEED    ?= 1
+
+.PHONY: fuzz soak
+fuzz:
+	@$(MAKE) --no-print-directory deps PACKAGES="$(PACKAGES) clang libclang-rt-14-dev"
+	JOBS=$(JOBS) ./tests/fuzz/run_fuzzers.sh
+
+soak: deps $(ASAN_BUILD)/CMakeCache.txt
+	cmake --build $(ASAN_BUILD) -j $(JOBS) --target chronel-driver
+	./tests/soak/run_soak.sh $(ASAN_BUILD)/tools/chronel-driver $(SOAK_ACTIONS) $(SOAK_SEED)
