@@ -4,6 +4,7 @@
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QSettings>
@@ -13,6 +14,7 @@
 #include <iostream>
 #include <map>
 
+#include "app/core/as_written.h"
 #include "app/core/date_steps.h"
 #include "app/core/day_engine.h"
 #include "app/core/day_text.h"
@@ -79,6 +81,9 @@ constexpr std::array<int, 5> kRowAFields = {kRowADayField, kRowAMonthField, kRow
 constexpr std::array<int, 5> kRowBFields = {kRowBDayField, kRowBMonthField, kRowBYearField, kRowBEraField,
                                             kRowBStyleField};
 
+// The line under the rows that answers a date typed into them, in dialog units.
+constexpr int kAsWrittenNoteX = 78, kAsWrittenNoteY = 273, kAsWrittenNoteWidth = 440, kAsWrittenNoteHeight = 12;
+
 // The Moon picture's place: pixel (275, 307) of a layout where a horizontal dialog unit was
 // 1.5 pixels and a vertical one 1.625, in dialog units so it follows the font and the scale.
 constexpr double kMoonPictureX = 275 / 1.5;
@@ -123,6 +128,11 @@ void CCalendarDlg::OnInitDialog() {
     NameControls(MainDialogAccessibleNames());
     Control(kPlaceButton)->setAccessibleDescription("Opens the Locations window");
     Control(kPlaceButton)->setToolTip("Choose the place (Locations)");
+
+    m_asWrittenNote = new QLabel(this);
+    m_asWrittenNote->setGeometry(Units().Rect(kAsWrittenNoteX, kAsWrittenNoteY, kAsWrittenNoteWidth, kAsWrittenNoteHeight));
+    m_asWrittenNote->setAccessibleName("Local Historical Dates, date as written");
+    m_asWrittenNote->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     m_place = StartupPlace(*m_catalogues);
     SetText(kPlaceButton, m_place.name);
@@ -182,6 +192,7 @@ bool CCalendarDlg::eventFilter(QObject* watched, QEvent* event) {
 
 template <class Fn>
 void CCalendarDlg::Change(Fn&& change) {
+    ShowAsWrittenNote({});
     change(m_dates);
     UpdateAllPanels();
 }
@@ -215,6 +226,12 @@ bool CCalendarDlg::KeyPressed(int key, int focusId) {
     case kJulianDayOfYearField:
         Change([this](DateState& s) { EnterJulianDayOfYear(s, GetText(kJulianDayOfYearField)); });
         break;
+    case kRowADayField:
+    case kRowAMonthField:
+    case kRowAYearField: OnEnterAsWritten(kRegionAList, kRowAFields); break;
+    case kRowBDayField:
+    case kRowBMonthField:
+    case kRowBYearField: OnEnterAsWritten(kRegionBList, kRowBFields); break;
     default: break;
     }
     // Enter goes on to the dialog, which has no default button: the window never closes on it.
@@ -355,6 +372,21 @@ void CCalendarDlg::OnSelchangeRegionB() {
     if (m_report.localDates[1].region != SelectedRegion(kRegionBList)) m_report = ComputeDay(CurrentQuery(), *m_catalogues);
     ShowLocalDateRow(kRegionBList, kRowBFields, m_report.localDates[1]);
 }
+
+void CCalendarDlg::OnEnterAsWritten(int list, const std::array<int, 5>& fields) {
+    const AsWrittenAnswer answer =
+        LookUpAsWritten(*m_catalogues, SelectedRegion(list), GetText(fields[0]), GetText(fields[1]), GetText(fields[2]));
+    if (answer.jd) Change([jd = *answer.jd](DateState& s) { s.m_jd = jd; });
+    ShowAsWrittenNote(answer.note);
+}
+
+void CCalendarDlg::ShowAsWrittenNote(const std::string& note) {
+    if (m_asWrittenNote->text().toStdString() == note) return;
+    m_asWrittenNote->setText(QString::fromStdString(note));
+    m_asWrittenNote->setToolTip(m_asWrittenNote->text());
+}
+
+std::string CCalendarDlg::AsWrittenNote() const { return m_asWrittenNote->text().toStdString(); }
 
 QRect CCalendarDlg::MoonPictureRect() const {
     const int x = static_cast<int>(kMoonPictureX * Units().PixelsPerUnitX() + 0.5);

@@ -17,6 +17,7 @@
 #include "platform/ui/template_dialog.h"
 
 class QAction;
+class QLabel;
 class QMenu;
 class QSettings;
 
@@ -63,6 +64,13 @@ public:
 
     void OnSelchangeRegionA();
     void OnSelchangeRegionB();
+
+    // Enter in a row's day, month or year field: goes to the first day the region wrote so,
+    // or leaves the day and says why none matches. list is the row's region list.
+    void OnEnterAsWritten(int list, const std::array<int, 5>& fields);
+    // The line under the rows: the other days a typed date also names, or why it names none;
+    // empty when there is nothing to say.
+    std::string AsWrittenNote() const;
     void OnOpenLocations();
     void OnOpenComputus();
 
@@ -105,6 +113,7 @@ private:
     void Change(Fn&& change);
 
     void ShowClockTips(const ClockReport& clock);
+    void ShowAsWrittenNote(const std::string& note);
 
     std::shared_ptr<const Catalogues> m_catalogues;
     DateState m_dates;
@@ -113,6 +122,7 @@ private:
     std::shared_ptr<const PlaceClock> m_clock;  // of m_place, resolved when clock time needs it
     std::unique_ptr<QSettings> m_settings;
     QAction* m_clockTimeAction = nullptr;
+    QLabel* m_asWrittenNote = nullptr;
     DayReport m_report;
     std::optional<double> m_moonShownJD;  // day for which the Moon strip was last written
     QMenu* m_systemMenu = nullptr;

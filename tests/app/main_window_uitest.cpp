@@ -333,6 +333,54 @@ private slots:
         qunsetenv("XDG_CONFIG_HOME");
     }
 
+    // A date typed into a row as the region wrote it moves the window to that day; no match
+    // leaves the day and says why; several matches go to the first and name the others.
+    void typedWrittenDateGoesToItsDay_data() {
+        QTest::addColumn<QString>("region");
+        QTest::addColumn<int>("field");  // the field Enter is pressed in
+        QTest::addColumn<QString>("day");
+        QTest::addColumn<QString>("month");
+        QTest::addColumn<QString>("year");
+        QTest::addColumn<QString>("julianDay");  // shown afterwards; empty: unchanged
+        QTest::addColumn<QString>("note");       // the start of the line under the rows
+        QTest::newRow("England 1750") << "United Kingdom" << 1053 << "10" << "Feb" << "1750" << "2360650.50" << "";
+        QTest::newRow("dual year") << "United Kingdom" << 1055 << "10" << "2" << "1750/51" << "2360650.50" << "";
+        QTest::newRow("reform gap") << "Italy" << 1054 << "10" << "October" << "1582" << ""
+                                    << "In Italy the day after 4 October 1582 was 15 October 1582.";
+        QTest::newRow("two days") << "Russia" << 1055 << "1" << "september" << "7208" << "2341860.50"
+                                  << "Also written so on Monday 1 September 7208 (JD 4353971.50).";
+        QTest::newRow("no date") << "Russia" << 1053 << "x" << "May" << "1900" << "" << "\"x\" is not a day of the month";
+    }
+    void typedWrittenDateGoesToItsDay() {
+        QFETCH(QString, region);
+        QFETCH(int, field);
+        QFETCH(QString, day);
+        QFETCH(QString, month);
+        QFETCH(QString, year);
+        QFETCH(QString, julianDay);
+        QFETCH(QString, note);
+        CCalendarDlg dlg;
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        for (int i = 0; i < dlg.ItemCount(1052); ++i)
+            if (dlg.ItemText(1052, i) == region.toStdString()) dlg.SelectItem(1052, i);
+        dlg.OnSelchangeRegionA();
+        const std::string before = dlg.GetText(1007);
+        for (const auto& [id, text] : {std::pair{1053, day}, std::pair{1054, month}, std::pair{1055, year}}) {
+            auto* edit = dlg.ControlAs<QLineEdit>(id);
+            edit->setFocus();
+            edit->selectAll();
+            QTest::keyClicks(edit, text);
+        }
+        QTest::keyClick(dlg.Control(field), Qt::Key_Return);
+        QCOMPARE(dlg.GetText(1007), julianDay.isEmpty() ? before : julianDay.toStdString());
+        QVERIFY2(QString::fromStdString(dlg.AsWrittenNote()).startsWith(note), dlg.AsWrittenNote().c_str());
+        if (note.isEmpty()) QCOMPARE(dlg.AsWrittenNote(), std::string());
+        // Any other change of the day clears the line.
+        QTest::mouseClick(dlg.Control(1012), Qt::LeftButton);
+        QCOMPARE(dlg.AsWrittenNote(), std::string());
+    }
+
     void sideWindowCreationFailureIsReportedAndRetried() {
         QStringList messages;
         SetMessageBoxHandler([&](const QString& text) { messages << text; });

@@ -133,6 +133,7 @@ bool ScriptRunner::RunLine(const std::string& line, int lineNumber) {
         if (window == &m_main) {
             const std::optional<int> picture = m_main.MoonPictureShown();
             m_out << "main\tmoon\t" << (picture ? std::to_string(*picture) : std::string("-")) << '\n';
+            m_out << "main\tasWritten\t" << m_main.AsWrittenNote() << '\n';
         }
         return true;
     }
