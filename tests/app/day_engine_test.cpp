@@ -100,3 +100,38 @@ TEST(DayEngine, LoadingTwiceGivesTheSameTables) {
 
 }  // namespace
 }  // namespace chronel
+
+namespace chronel {
+namespace {
+
+// Clock time follows the zone of the place; a zone the database does not know, typed
+// coordinates (no zone) and clock time switched off all keep the fixed offset.
+TEST(DayEngine, ClockTimeUsesTheZoneOnlyWhenItCan) {
+    const struct {
+        const char* name;
+        const char* zone;
+        bool clockTime;
+        bool applied;
+        bool unknown;
+        const char* offset;
+    } cases[] = {
+        {"London in summer", "Europe/London", true, true, false, "+01:00"},
+        {"clock time off", "Europe/London", false, false, false, "+00:00"},
+        {"no zone", "", true, false, false, "+00:00"},
+        {"unknown zone", "Mars/Olympus_Mons", true, false, true, "+00:00"},
+    };
+    for (const auto& c : cases) {
+        DayQuery q;
+        q.jd = 2460857.5;  // 1 July 2025
+        q.place = {{51.5, -0.12, 0.0}, "London", c.zone};
+        q.options.clockTime = c.clockTime;
+        q.clock = ResolveDayClock(q.place);
+        const DayReport r = ComputeDay(q, Shipped());
+        EXPECT_EQ(r.clock.zoneApplied, c.applied) << c.name;
+        EXPECT_EQ(r.clock.zoneUnknown, c.unknown) << c.name;
+        EXPECT_EQ(r.clock.utcOffset, c.offset) << c.name;
+    }
+}
+
+}  // namespace
+}  // namespace chronel
