@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "app/cli/almanac_command.h"
 #include "app/cli/convert_command.h"
 #include "app/cli/day_command.h"
 #include "app/cli/easter_command.h"
@@ -13,7 +14,7 @@
 namespace {
 
 const char kUsage[] =
-    "Usage: chronel [--trace] | chronel day|easter|convert [OPTIONS] | chronel --help | --version\n"
+    "Usage: chronel [--trace] | chronel day|easter|convert|almanac [OPTIONS] | chronel --help | --version\n"
     "Shows one day as a Gregorian and a Julian date with its Julian Day, sunrise, sunset,\n"
     "moonrise and moonset, the Moon's phase, Easter dates and historical local dates.\n\n"
     "With no subcommand the window opens.\n"
@@ -23,6 +24,7 @@ const char kUsage[] =
     "Subcommands (no display needed; `chronel SUBCOMMAND --help` for their options):\n"
     "  day        one day or a run of days as text, JSON or CSV\n"
     "  easter     the Easter dates of a run of years\n"
+    "  almanac    a year of twilight, noon, Moon and seasons as text, CSV, JSON or iCalendar\n"
     "  convert    the day a date written in a region's reckoning is (\"10 February 1750\" in United Kingdom)\n\n"
     "Keys in the window:\n"
     "  Enter                      read the typed date, day number or day of the year\n"
@@ -39,6 +41,7 @@ const char kUsage[] =
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (!args.empty() && args[0] == "day") return chronel::RunDayCommand({args.begin() + 1, args.end()});
+    if (!args.empty() && args[0] == "almanac") return chronel::RunAlmanacCommand({args.begin() + 1, args.end()});
     if (!args.empty() && args[0] == "convert") return chronel::RunConvertCommand({args.begin() + 1, args.end()});
     if (!args.empty() && args[0] == "easter") return chronel::RunEasterCommand({args.begin() + 1, args.end()});
     if (!args.empty() && !args[0].empty() && args[0][0] != '-') {

@@ -87,4 +87,6 @@ void CsvSink::Number(std::string_view key, double value) {
 
 void CsvSink::Null(std::string_view key) { Field(key, {}); }
 
+void CsvSink::Bool(std::string_view key, bool value) { Field(key, value ? "true" : "false"); }
+
 }  // namespace chronel

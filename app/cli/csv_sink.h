@@ -31,6 +31,8 @@ public:
     void Text(std::string_view key, std::string_view value) override;
     void Number(std::string_view key, double value) override;
     void Null(std::string_view key) override;
+    void Bool(std::string_view key, bool value) override;
+    bool Tabular() const override { return true; }
 
 private:
     struct Level {

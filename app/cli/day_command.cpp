@@ -4,6 +4,7 @@
 
 #include "app/cli/arguments.h"
 #include "app/cli/city_lookup.h"
+#include "app/cli/place_options.h"
 #include "app/cli/csv_sink.h"
 #include "app/cli/day_fields.h"
 #include "app/cli/json_sink.h"
@@ -17,7 +18,7 @@ namespace chronel {
 
 const char kDayUsage[] =
     "Usage: chronel day [DATE] [PLACE] [--region-a NAME] [--region-b NAME] [--clock standard|local] [--days N] "
-    "[--format text|json|csv]\n";
+    "[--delta-t] [--almanac] [--format text|json|csv]\n";
 
 const char kDayHelp[] =
     "Shows a day as the main window does: both calendar dates, the day numbers, sunrise, sunset,\n"
@@ -38,7 +39,11 @@ const char kDayHelp[] =
     "  --clock standard rise and set at the place's fixed standard offset (default)\n"
     "  --clock local    at the time the place's clocks showed: its time zone's rules (daylight\n"
     "                   saving, historical offsets); a city without a zone keeps its offset\n"
+    "  --delta-t        the Moon's next phase in Universal Time (the dynamical instant less\n"
+    "                   Delta T) instead of the dynamical time the window shows by default\n"
     "Output:\n"
+    "  --almanac        add the almanac (twilights, noon, the Moon's light, phases, seasons)\n"
+    "                   to text and CSV; JSON always has it under \"almanac\"\n"
     "  --days N         N consecutive days from the day given (1 to 1000000)\n"
     "  --format F       text (default), json (an object, or an array for --days), or csv\n"
     "                   (a header row, then one row a day; columns named like the JSON keys)\n"
@@ -91,24 +96,13 @@ std::string RegionOption(const std::string& name, std::string_view option) {
     throw UsageError(message);
 }
 
-DayPlace CityOption(const std::string& name, const Catalogues& c) {
-    if (const auto row = FindCityByName(c.cities, name)) {
-        if (auto place = CityPlace(c, *row)) return *place;
-    }
-    std::string message = "unknown city '" + name + "'";
-    const std::vector<std::string> close = CloseNames(c.cities.cityNames, name, 5);
-    for (std::size_t i = 0; i < close.size(); ++i) message += (i ? ", " : "; close names: ") + close[i];
-    throw UsageError(message);
-}
-
 }  // namespace
 
 DayCommand ParseDayCommand(const std::vector<std::string>& args, const Catalogues& catalogues, CalendarDate today) {
     DayCommand command;
     std::optional<double> jd;
     std::string dateOption;
-    std::optional<double> latitude, longitude, timeZone;
-    std::optional<std::string> city;
+    PlaceOptions place;
     ArgumentReader in(args);
     auto setDate = [&](const std::string& option, double value) {
         if (jd) throw UsageError("two days given: " + dateOption + " and " + option);
@@ -130,17 +124,11 @@ DayCommand ParseDayCommand(const std::vector<std::string>& args, const Catalogue
             DateState s;
             EnterModifiedJulianDay(s, *v);
             setDate("--mjd", s.m_jd);
-        } else if (auto v = in.Option("--city")) {
-            city = *v;
-        } else if (auto v = in.Option("--lat")) {
-            latitude = ParseNumber(*v, "--lat");
-            if (*latitude < -90 || *latitude > 90) throw UsageError("--lat must be from -90 to 90: '" + *v + "'");
-        } else if (auto v = in.Option("--lon")) {
-            longitude = ParseNumber(*v, "--lon");
-            if (*longitude < -180 || *longitude > 180) throw UsageError("--lon must be from -180 to 180: '" + *v + "'");
-        } else if (auto v = in.Option("--tz")) {
-            timeZone = ParseNumber(*v, "--tz");
-            if (*timeZone < -14 || *timeZone > 14) throw UsageError("--tz must be from -14 to 14 hours: '" + *v + "'");
+        } else if (place.Take(in)) {
+        } else if (in.Flag("--delta-t")) {
+            command.first.options.phaseInUniversalTime = true;
+        } else if (in.Flag("--almanac")) {
+            command.first.options.almanac = true;
         } else if (auto v = in.Option("--region-a")) {
             command.first.regionA = RegionOption(*v, "--region-a");
         } else if (auto v = in.Option("--region-b")) {
@@ -157,16 +145,9 @@ DayCommand ParseDayCommand(const std::vector<std::string>& args, const Catalogue
         }
     }
 
-    const bool coordinates = latitude || longitude || timeZone;
-    if (city && coordinates) throw UsageError("give either --city or --lat/--lon/--tz, not both");
-    if (coordinates && !(latitude && longitude && timeZone)) throw UsageError("--lat, --lon and --tz go together");
-    if (city) {
-        command.first.place = CityOption(*city, catalogues);
-    } else if (coordinates) {
-        command.first.place = {{*latitude, *longitude, *timeZone}, "", ""};
-    } else {
-        command.first.place = StartupPlace(catalogues);
-    }
+    command.first.place = place.Resolve(catalogues);
+    // JSON always holds the almanac; text and CSV when asked (it triples a day's work).
+    if (command.format == OutputFormat::Json) command.first.options.almanac = true;
     if (command.first.options.clockTime) command.first.clock = ResolveDayClock(command.first.place);
     if (!jd) {
         DateState s;

@@ -1,5 +1,6 @@
 #include "app/cli/day_fields.h"
 
+#include "app/cli/almanac_fields.h"
 #include "res/templates/templates.h"
 
 namespace chronel {
@@ -106,6 +107,7 @@ void WriteDayFields(const DayReport& r, FieldSink& sink) {
     sink.BeginArray("localDates");
     for (const LocalDateRowReport& row : r.localDates) WriteLocalDateObject(sink, "", row.region, row.texts);
     sink.EndArray();
+    if (r.almanacTexts) WriteAlmanacObject(sink, "almanac", *r.almanacTexts, false);
     sink.EndObject();
 }
 

@@ -16,6 +16,10 @@ public:
     virtual void Text(std::string_view key, std::string_view value) = 0;
     virtual void Number(std::string_view key, double value) = 0;
     virtual void Null(std::string_view key) = 0;
+    virtual void Bool(std::string_view key, bool value) = 0;
+    // True for a table, whose every record must have the same columns: a list of varying
+    // length is then written as one text.
+    virtual bool Tabular() const { return false; }
 };
 
 }  // namespace chronel

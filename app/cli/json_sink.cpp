@@ -86,4 +86,9 @@ void JsonSink::Null(std::string_view key) {
     m_out += "null";
 }
 
+void JsonSink::Bool(std::string_view key, bool value) {
+    Key(key);
+    m_out += value ? "true" : "false";
+}
+
 }  // namespace chronel

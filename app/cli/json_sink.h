@@ -18,6 +18,7 @@ public:
     void Text(std::string_view key, std::string_view value) override;
     void Number(std::string_view key, double value) override;
     void Null(std::string_view key) override;
+    void Bool(std::string_view key, bool value) override;
 
 private:
     void Key(std::string_view key);  // the comma before a sibling, and the key of an object member

@@ -1,6 +1,8 @@
 #include "app/core/day_engine.h"
 
+#include "astro/core/almanac_year.h"
 #include "astro/core/clock_rise_set.h"
+#include "astro/core/delta_t.h"
 #include "history/core/local_date.h"
 #include "locations/core/utc_offset_text.h"
 #include "res/templates/templates.h"
@@ -13,12 +15,14 @@ LocalDateRowReport LocalDateRow(const std::string& region, const DateState& d, c
     return {region, LocalDateRowFor(c.regions, region, day, c.eras, c.styles, g_monthNames)};
 }
 
-MoonReport Moon(double jd) {
+MoonReport Moon(double jd, bool universalTime) {
     MoonReport m;
     m.pictureIndex = MoonPictureIndex(jd);
     m.pictureResource = MoonPictureResource(m.pictureIndex);
     m.nextPhase = NextPrincipalPhase(jd);
-    m.texts = FormatMoonPhaseTexts(m.nextPhase);
+    PrincipalPhase shown = m.nextPhase;
+    if (universalTime) shown.jde -= DeltaTDays(shown.jde);  // UT = TT - ΔT
+    m.texts = FormatMoonPhaseTexts(shown);
     return m;
 }
 
@@ -56,7 +60,17 @@ DayReport ComputeDay(const DayQuery& query, const Catalogues& catalogues) {
     // the two differ in the first days of January.
     r.easter = MakeComputusTexts(d.m_gregYear, d.m_julYear, g_monthNames);
     r.localDates = {LocalDateRow(query.regionA, d, catalogues), LocalDateRow(query.regionB, d, catalogues)};
-    r.moon = Moon(d.m_jd);
+    r.moon = Moon(d.m_jd, query.options.phaseInUniversalTime);
+    if (query.options.almanac) {
+        // The almanac's clock is the place's zone with clock time, else its fixed offset.
+        const bool zone = r.clock.zoneApplied;
+        const UtcOffsetAt clockOffset = zone ? clock->offsetAt : FixedUtcOffset(p.timeZone);
+        const double searchOffset =
+            zone ? DaySearchOffset(d.m_gregYear, d.m_gregMonth, d.m_gregDay, clockOffset) : p.timeZone;
+        r.almanac = ComputeAlmanac(d.m_gregYear, d.m_gregMonth, d.m_gregDay, p.latitude, p.longitude, searchOffset,
+                                   clockOffset);
+        r.almanacTexts = FormatAlmanacTexts(*r.almanac);
+    }
     return r;
 }
 

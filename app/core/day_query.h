@@ -27,6 +27,11 @@ struct DayOptions {
     // Rise and set at the time the place's clocks showed (its zone's rules: daylight saving,
     // historical offsets), instead of the fixed standard offset.
     bool clockTime = false;
+    // The next phase's date and time in Universal Time (the dynamical instant less ΔT) instead
+    // of the dynamical instant itself.
+    bool phaseInUniversalTime = false;
+    // Also compute the almanac of the day (twilights, noon, the Moon's light, phases, seasons).
+    bool almanac = false;
     friend bool operator==(const DayOptions&, const DayOptions&) = default;
 };
 

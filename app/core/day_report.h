@@ -2,10 +2,13 @@
 // Everything the main window and the Computus window show for one day, values and texts.
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "app/core/date_state.h"
 #include "app/core/day_query.h"
+#include "astro/core/almanac.h"
+#include "astro/core/almanac_texts.h"
 #include "astro/core/lunar_phases.h"
 #include "astro/core/moon_panel.h"
 #include "astro/core/rise_set.h"
@@ -19,7 +22,8 @@ struct MoonReport {
     int pictureIndex = 0;     // 0..7, MoonPictureIndex of the day
     int pictureResource = 0;  // resource number of that picture (133 ... 144)
     PrincipalPhase nextPhase;  // the phase the texts name (instant as a Julian Ephemeris Day)
-    MoonPhaseTexts texts;      // name, date, time (fields 1038, 1064, 1065)
+    MoonPhaseTexts texts;      // name, date, time (fields 1038, 1064, 1065); the instant less
+                               // ΔT when the phase is asked for in Universal Time
 };
 
 struct LocalDateRowReport {
@@ -47,6 +51,8 @@ struct DayReport {
     MoonReport moon;
     ComputusTexts easter;    // the Computus window's texts for the years shown
     std::array<LocalDateRowReport, 2> localDates;  // rows A and B
+    std::optional<Almanac> almanac;       // when asked for
+    std::optional<AlmanacTexts> almanacTexts;
 };
 
 }  // namespace chronel

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "astro/core/almanac_texts.h"
+
 #include "res/templates/templates.h"
 
 namespace chronel {
@@ -32,6 +34,34 @@ std::string PlaceText(const DayPlace& place) {
                   p.latitude < 0 ? 'S' : 'N', p.longitude < 0 ? -p.longitude : p.longitude, p.longitude < 0 ? 'W' : 'E',
                   p.timeZone);
     return place.name.empty() ? std::string(buffer) : place.name + ", " + buffer;
+}
+
+void AlmanacLines(std::string& out, const AlmanacTexts& a) {
+    out += "Almanac\n";
+    Line(out, "  Astronomical dawn", a.astronomicalDawn);
+    Line(out, "  Nautical dawn", a.nauticalDawn);
+    Line(out, "  Civil dawn", a.civilDawn);
+    Line(out, "  Sunrise", a.sunrise);
+    char altitude[32] = "";
+    if (a.solarNoonAltitude) std::snprintf(altitude, sizeof altitude, ", altitude %.1f\u00b0", *a.solarNoonAltitude);
+    Line(out, "  Solar noon", a.solarNoon + altitude);
+    Line(out, "  Sunset", a.sunset);
+    Line(out, "  Civil dusk", a.civilDusk);
+    Line(out, "  Nautical dusk", a.nauticalDusk);
+    Line(out, "  Astronomical dusk", a.astronomicalDusk);
+    Line(out, "  Day length", a.dayLength);
+    Line(out, "  Moonrise", a.moonrise);
+    Line(out, "  Moon transit", a.moonTransit);
+    Line(out, "  Moonset", a.moonset);
+    char moon[96];
+    std::snprintf(moon, sizeof moon, "%.1f %% lit, %.1f days old, %s", a.moonIllumination, a.moonAge,
+                  a.moonWaxing ? "waxing" : "waning");
+    Line(out, "  Moon", moon);
+    for (const AlmanacPhaseTexts& p : a.phases) Line(out, "  " + p.phase, p.ut + " (" + p.local + ")");
+    Line(out, "  " + a.nextSeasonName, a.nextSeasonUt);
+    char deltaT[32];
+    std::snprintf(deltaT, sizeof deltaT, "%.1f s", a.deltaT);
+    Line(out, "  Delta T", deltaT);
 }
 
 }  // namespace
@@ -67,7 +97,9 @@ std::string FormatDayText(const DayReport& r) {
         const LocalDateRowTexts& t = row.texts;
         Line(out, "  " + row.region, t.day + " " + t.month + " " + t.year + ", " + t.era + ", " + t.style);
     }
+    if (r.almanacTexts) AlmanacLines(out, *r.almanacTexts);
     return out;
 }
+
 
 }  // namespace chronel

@@ -2,6 +2,7 @@
 
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDateTime>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -23,7 +24,9 @@
 #include "app/ui/about_dlg.h"
 #include "app/ui/quick_button.h"
 #include "app/ui/user_settings.h"
+#include "astro/core/almanac_year.h"
 #include "astro/core/rise_set_trace.h"
+#include "astro/ui/almanac_dlg.h"
 #include "easter/ui/computus_dlg.h"
 #include "history/core/region_names.h"
 #include "locations/ui/locations_dlg.h"
@@ -34,6 +37,13 @@
 
 namespace chronel {
 namespace {
+
+void ShowSideWindow(QWidget* window) {
+    if (!window) return;
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
 
 // The sixteen arrow buttons: the control, whether it is the upper button of its pair (up arrow,
 // steps forward) and the step it makes.
@@ -122,6 +132,13 @@ void CCalendarDlg::OnInitDialog() {
     m_clockTimeAction = m_systemMenu->addAction("Clock time (daylight saving)");
     m_clockTimeAction->setCheckable(true);
     connect(m_clockTimeAction, &QAction::toggled, this, &CCalendarDlg::SetClockTime);
+    m_phaseInUtAction = m_systemMenu->addAction("Phase time in Universal Time (\u0394T)");
+    m_phaseInUtAction->setCheckable(true);
+    connect(m_phaseInUtAction, &QAction::toggled, this, &CCalendarDlg::SetPhaseInUniversalTime);
+    QAction* almanac = m_systemMenu->addAction("Almanac", this, &CCalendarDlg::OnOpenAlmanac);
+    almanac->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    almanac->setShortcutContext(Qt::WindowShortcut);
+    addAction(almanac);  // the shortcut works without opening the menu
     m_systemMenu->addAction(QString::fromUtf8(kAboutMenuText), this, &CCalendarDlg::OnAbout);
     ConnectHandlers();
     ConnectShortcuts();
@@ -250,6 +267,7 @@ DayQuery CCalendarDlg::CurrentQuery() const {
     q.regionA = SelectedRegion(kRegionAList);
     q.regionB = SelectedRegion(kRegionBList);
     q.options = m_options;
+    q.options.almanac = AlmanacShown();
     q.clock = m_clock;
     return q;
 }
@@ -278,6 +296,7 @@ void CCalendarDlg::UpdateAllPanels() {
                           m_report.clock.searchOffsetHours, m_report.riseSet);
     }
     if (m_computusShown && m_computusDlg) m_computusDlg->ShowEaster(m_report.easter);
+    if (AlmanacShown()) ShowAlmanac();
     OnSelchangeRegionA();
     OnSelchangeRegionB();
     if (m_moonShownJD != m_dates.m_jd) {
@@ -306,6 +325,46 @@ void CCalendarDlg::AttachSettings(std::unique_ptr<QSettings> settings) {
     if (!m_settings) return;
     const bool clockTime = m_settings->value(kClockTimeSetting, false).toBool();
     if (clockTime != m_clockTimeAction->isChecked()) m_clockTimeAction->setChecked(clockTime);
+    const bool phaseInUt = m_settings->value(kPhaseInUniversalTimeSetting, false).toBool();
+    if (phaseInUt != m_phaseInUtAction->isChecked()) m_phaseInUtAction->setChecked(phaseInUt);
+}
+
+void CCalendarDlg::SetPhaseInUniversalTime(bool on) {
+    if (m_phaseInUtAction->isChecked() != on) m_phaseInUtAction->setChecked(on);  // calls back here
+    if (m_options.phaseInUniversalTime == on) return;
+    m_options.phaseInUniversalTime = on;
+    if (m_settings) m_settings->setValue(kPhaseInUniversalTimeSetting, on);
+    m_moonShownJD.reset();  // the phase texts change although the day does not
+    UpdateAllPanels();
+}
+
+bool CCalendarDlg::AlmanacShown() const { return m_almanacDlg && m_almanacDlg->isVisible(); }
+
+void CCalendarDlg::OnOpenAlmanac() {
+    if (!m_almanacDlg) {
+        m_almanacDlg = new AlmanacDlg(this);
+        m_almanacDlg->SetYearExport([this](int year, YearFileFormat format) {
+            return ExportAlmanacYear(year, format == YearFileFormat::kICalendar);
+        });
+    }
+    ShowSideWindow(m_almanacDlg);
+    UpdateAllPanels();
+}
+
+void CCalendarDlg::ShowAlmanac() {
+    if (!m_report.almanacTexts) return;
+    m_almanacDlg->ShowDay(*m_report.almanacTexts, m_place.position.latitude < 0, QString::fromStdString(m_place.name));
+}
+
+// A year of the almanac at the place shown, with the clock the main window uses.
+std::string CCalendarDlg::ExportAlmanacYear(int year, bool iCalendar) const {
+    if (iCalendar) {
+        const double now = 2440587.5 + QDateTime::currentSecsSinceEpoch() / 86400.0;  // JD of the Unix epoch + days
+        return AlmanacYearIcs(year, now);
+    }
+    const ObserverPlace& p = m_place.position;
+    const UtcOffsetAt clock = m_report.clock.zoneApplied && m_clock ? m_clock->offsetAt : FixedUtcOffset(p.timeZone);
+    return AlmanacYearCsv(ComputeAlmanacYear(year, p.latitude, p.longitude, clock));
 }
 
 void CCalendarDlg::SetClockTime(bool on) {
@@ -434,12 +493,6 @@ static Dialog* CreateSideWindow(CCalendarDlg* main, Dialog* existing, bool& fail
     return dialog;
 }
 
-static void ShowSideWindow(QWidget* window) {
-    if (!window) return;
-    window->show();
-    window->raise();
-    window->activateWindow();
-}
 
 void CCalendarDlg::OnOpenLocations() {
     const bool created = !m_locationsDlg;

@@ -23,6 +23,7 @@ class QSettings;
 
 namespace chronel {
 
+class AlmanacDlg;
 class CComputusDlg;
 class CLocationsDlg;
 
@@ -61,6 +62,13 @@ public:
     // standard offset; the context menu's checkable item.
     void SetClockTime(bool on);
     const DayOptions& Options() const { return m_options; }
+    // The next phase's date and time in Universal Time (less ΔT); the context menu's item.
+    void SetPhaseInUniversalTime(bool on);
+
+    // The Almanac window (Ctrl+L): created on first use, then shown again; it follows every
+    // change of day or place while it is open.
+    void OnOpenAlmanac();
+    AlmanacDlg* AlmanacWindow() const { return m_almanacDlg; }
 
     void OnSelchangeRegionA();
     void OnSelchangeRegionB();
@@ -114,6 +122,9 @@ private:
 
     void ShowClockTips(const ClockReport& clock);
     void ShowAsWrittenNote(const std::string& note);
+    void ShowAlmanac();
+    std::string ExportAlmanacYear(int year, bool iCalendar) const;
+    bool AlmanacShown() const;
 
     std::shared_ptr<const Catalogues> m_catalogues;
     DateState m_dates;
@@ -122,6 +133,8 @@ private:
     std::shared_ptr<const PlaceClock> m_clock;  // of m_place, resolved when clock time needs it
     std::unique_ptr<QSettings> m_settings;
     QAction* m_clockTimeAction = nullptr;
+    QAction* m_phaseInUtAction = nullptr;
+    AlmanacDlg* m_almanacDlg = nullptr;
     QLabel* m_asWrittenNote = nullptr;
     DayReport m_report;
     std::optional<double> m_moonShownJD;  // day for which the Moon strip was last written

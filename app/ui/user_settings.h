@@ -14,5 +14,6 @@ std::unique_ptr<QSettings> OpenUserSettings(std::ostream& errors);
 
 // Keys of the stored settings.
 inline constexpr const char* kClockTimeSetting = "display/clockTime";
+inline constexpr const char* kPhaseInUniversalTimeSetting = "display/phaseInUniversalTime";
 
 }  // namespace chronel

@@ -20,6 +20,7 @@
 #include "app/ui/calendar_dlg.h"
 #include "app/ui/quick_button.h"
 #include "app/ui/user_settings.h"
+#include "astro/ui/almanac_dlg.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/resources.h"
 
@@ -52,11 +53,14 @@ private slots:
     void aboutBoxFromTheContextMenu() {
         CCalendarDlg dlg;
         const QList<QAction*> actions = dlg.SystemMenu()->actions();
-        QCOMPARE(actions.size(), 3);
+        QCOMPARE(actions.size(), 5);
         QVERIFY(actions[0]->isSeparator());
         QCOMPARE(actions[1]->text(), QString("Clock time (daylight saving)"));
         QVERIFY(actions[1]->isCheckable() && !actions[1]->isChecked());
-        QCOMPARE(actions[2]->text(), QString("&About Orvik..."));
+        QCOMPARE(actions[2]->text(), QString::fromUtf8("Phase time in Universal Time (\u0394T)"));
+        QVERIFY(actions[2]->isCheckable() && !actions[2]->isChecked());
+        QCOMPARE(actions[3]->text(), QString("Almanac"));
+        QCOMPARE(actions[4]->text(), QString("&About Orvik..."));
         QString caption;
         QTimer::singleShot(0, [&] {
             QWidget* box = QApplication::activeModalWidget();
@@ -64,7 +68,7 @@ private slots:
             caption = box->windowTitle();
             QTest::keyClick(box, Qt::Key_Escape);
         });
-        actions[2]->trigger();
+        actions[4]->trigger();
         QCOMPARE(caption, QString("Calendar"));
         QCOMPARE(dlg.GetText(1000), std::string("1"));  // unchanged
     }
@@ -379,6 +383,34 @@ private slots:
         // Any other change of the day clears the line.
         QTest::mouseClick(dlg.Control(1012), Qt::LeftButton);
         QCOMPARE(dlg.AsWrittenNote(), std::string());
+    }
+
+    // Ctrl+L opens the Almanac, which then follows the day; the phase time in Universal Time
+    // is the dynamical instant less ΔT (about 64 s in 2000: 18:14 becomes 18:13).
+    void almanacFollowsTheDayAndPhaseTimeTakesDeltaT() {
+        CCalendarDlg dlg;
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        QApplication::setActiveWindow(&dlg);
+        dlg.Control(1000)->setFocus();
+        QTest::keyClick(dlg.Control(1000), Qt::Key_L, Qt::ControlModifier);
+        QVERIFY(dlg.AlmanacWindow() && dlg.AlmanacWindow()->isVisible());
+        QVERIFY(dlg.Report().almanacTexts);
+        QCOMPARE(dlg.Report().almanacTexts->date, std::string("2000-01-01"));
+        QTest::mouseClick(dlg.Control(1012), Qt::LeftButton);
+        QCOMPARE(dlg.Report().almanacTexts->date, std::string("2000-01-02"));
+        dlg.AlmanacWindow()->close();
+        QTest::mouseClick(dlg.Control(1012), Qt::LeftButton);
+        QVERIFY(!dlg.Report().almanacTexts);  // a closed almanac costs a click nothing
+
+        dlg.SetText(1007, "2451548.5");  // 4 January 2000: next phase the new moon of 6 January, 18:14 TT
+        dlg.Control(1007)->setFocus();
+        QTest::keyClick(dlg.Control(1007), Qt::Key_Return);
+        QCOMPARE(dlg.GetText(1065), std::string("18:14"));
+        dlg.SetPhaseInUniversalTime(true);
+        QCOMPARE(dlg.GetText(1065), std::string("18:13"));
+        dlg.SetPhaseInUniversalTime(false);
+        QCOMPARE(dlg.GetText(1065), std::string("18:14"));
     }
 
     void sideWindowCreationFailureIsReportedAndRetried() {

@@ -1,0 +1,47 @@
+#include "app/cli/place_options.h"
+
+#include "app/cli/city_lookup.h"
+
+namespace chronel {
+namespace {
+
+double InRange(const std::string& text, const char* option, double limit, const char* unit) {
+    const double value = ParseNumber(text, option);
+    if (value < -limit || value > limit)
+        throw UsageError(std::string(option) + " must be from -" + std::to_string(static_cast<int>(limit)) + " to " +
+                         std::to_string(static_cast<int>(limit)) + unit + ": '" + text + "'");
+    return value;
+}
+
+}  // namespace
+
+bool PlaceOptions::Take(ArgumentReader& in) {
+    if (auto v = in.Option("--city")) {
+        m_city = *v;
+    } else if (auto v = in.Option("--lat")) {
+        m_latitude = InRange(*v, "--lat", 90, "");
+    } else if (auto v = in.Option("--lon")) {
+        m_longitude = InRange(*v, "--lon", 180, "");
+    } else if (auto v = in.Option("--tz")) {
+        m_timeZone = InRange(*v, "--tz", 14, " hours");
+    } else {
+        return false;
+    }
+    return true;
+}
+
+DayPlace PlaceOptions::Resolve(const Catalogues& c) const {
+    const bool coordinates = m_latitude || m_longitude || m_timeZone;
+    if (m_city && coordinates) throw UsageError("give either --city or --lat/--lon/--tz, not both");
+    if (coordinates && !(m_latitude && m_longitude && m_timeZone)) throw UsageError("--lat, --lon and --tz go together");
+    if (coordinates) return {{*m_latitude, *m_longitude, *m_timeZone}, "", ""};
+    if (!m_city) return StartupPlace(c);
+    if (const auto row = FindCityByName(c.cities, *m_city))
+        if (auto place = CityPlace(c, *row)) return *place;
+    std::string message = "unknown city '" + *m_city + "'";
+    const std::vector<std::string> close = CloseNames(c.cities.cityNames, *m_city, 5);
+    for (std::size_t i = 0; i < close.size(); ++i) message += (i ? ", " : "; close names: ") + close[i];
+    throw UsageError(message);
+}
+
+}  // namespace chronel
