@@ -5,6 +5,7 @@
 
 #include "app/cli/almanac_fields.h"
 #include "app/cli/arguments.h"
+#include "app/cli/subcommand.h"
 #include "app/cli/json_sink.h"
 #include "app/cli/place_options.h"
 #include "astro/core/almanac_texts.h"
@@ -94,22 +95,15 @@ void WriteAlmanacYear(const AlmanacCommand& command, double stampJdUt, Output& o
 }
 
 int RunAlmanacCommand(const std::vector<std::string>& args) {
-    for (const std::string& a : args)
-        if (a == "--help" || a == "-h") {
-            std::cout << kAlmanacUsage << '\n' << kAlmanacHelp;
-            return 0;
-        }
-    try {
+    return RunSubcommand("almanac", kAlmanacUsage, kAlmanacHelp, args, [&](Output& out) {
         const Catalogues catalogues = LoadCatalogues(std::cerr, nullptr);
         const AlmanacCommand command = ParseAlmanacCommand(args, catalogues);
-        const double now = kUnixEpochJD + std::chrono::duration<double>(std::chrono::system_clock::now().time_since_epoch()).count() / 86400.0;
-        Output out(stdout);
+        const double now =
+            kUnixEpochJD +
+            std::chrono::duration<double>(std::chrono::system_clock::now().time_since_epoch()).count() / 86400.0;
         WriteAlmanacYear(command, now, out);
-        return out.Flush() ? 0 : 1;
-    } catch (const UsageError& e) {
-        std::cerr << "chronel almanac: " << e.what() << '\n' << kAlmanacUsage;
-        return 2;
-    }
+        return 0;
+    });
 }
 
 }  // namespace chronel

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "app/cli/arguments.h"
+#include "app/cli/subcommand.h"
 #include "app/cli/csv_sink.h"
 #include "app/cli/day_fields.h"
 #include "app/cli/json_sink.h"
@@ -181,22 +182,13 @@ void WriteConversion(const ConvertCommand& command, const Catalogues& c, Output&
 }
 
 int RunConvertCommand(const std::vector<std::string>& args) {
-    for (const std::string& a : args)
-        if (a == "--help" || a == "-h") {
-            std::cout << kConvertUsage << '\n' << kConvertHelp;
-            return 0;
-        }
-    try {
+    return RunSubcommand("convert", kConvertUsage, kConvertHelp, args, [&](Output& out) {
         const ConvertCommand command = ParseConvertCommand(args);
         const Catalogues catalogues = LoadCatalogues(std::cerr, nullptr);
         if (!command.batch.empty()) return ConvertBatchFile(command.batch, catalogues);
-        Output out(stdout);
         WriteConversion(command, catalogues, out);
-        return out.Flush() ? 0 : 1;
-    } catch (const UsageError& e) {
-        std::cerr << "chronel convert: " << e.what() << '\n' << kConvertUsage;
-        return 2;
-    }
+        return 0;
+    });
 }
 
 }  // namespace chronel

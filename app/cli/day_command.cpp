@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "app/cli/arguments.h"
+#include "app/cli/subcommand.h"
 #include "app/cli/city_lookup.h"
 #include "app/cli/place_options.h"
 #include "app/cli/csv_sink.h"
@@ -189,28 +190,15 @@ void WriteDays(const DayCommand& command, const Catalogues& catalogues, Output& 
 }
 
 int RunDayCommand(const std::vector<std::string>& args) {
-    for (const std::string& a : args)
-        if (a == "--help" || a == "-h") {
-            std::cout << kDayUsage << '\n' << kDayHelp;
-            return 0;
-        }
-    try {
+    return RunSubcommand("day", kDayUsage, kDayHelp, args, [&](Output& out) {
         const Catalogues catalogues = LoadCatalogues(std::cerr, nullptr);
         const DayCommand command = ParseDayCommand(args, catalogues, Today());
         if (command.first.clock && command.first.clock->zoneUnknown)
             std::cerr << "chronel day: " << command.first.place.name << ": time zone '" << command.first.place.zoneId
                       << "' is not in the time-zone database; using its fixed offset\n";
-        Output out(stdout);
         WriteDays(command, catalogues, out);
-        if (!out.Flush()) {
-            std::cerr << "chronel day: cannot write the output\n";
-            return 1;
-        }
         return 0;
-    } catch (const UsageError& e) {
-        std::cerr << "chronel day: " << e.what() << '\n' << kDayUsage;
-        return 2;
-    }
+    });
 }
 
 }  // namespace chronel

@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "app/cli/arguments.h"
+#include "app/cli/subcommand.h"
 #include "app/cli/csv_sink.h"
 #include "app/cli/json_sink.h"
 #include "easter/core/computus_texts.h"
@@ -95,24 +96,10 @@ void WriteEasterDates(const EasterCommand& command, Output& out) {
 }
 
 int RunEasterCommand(const std::vector<std::string>& args) {
-    for (const std::string& a : args)
-        if (a == "--help" || a == "-h") {
-            std::cout << kEasterUsage << '\n' << kEasterHelp;
-            return 0;
-        }
-    try {
-        const EasterCommand command = ParseEasterCommand(args);
-        Output out(stdout);
-        WriteEasterDates(command, out);
-        if (!out.Flush()) {
-            std::cerr << "chronel easter: cannot write the output\n";
-            return 1;
-        }
+    return RunSubcommand("easter", kEasterUsage, kEasterHelp, args, [&](Output& out) {
+        WriteEasterDates(ParseEasterCommand(args), out);
         return 0;
-    } catch (const UsageError& e) {
-        std::cerr << "chronel easter: " << e.what() << '\n' << kEasterUsage;
-        return 2;
-    }
+    });
 }
 
 }  // namespace chronel
