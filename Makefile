@@ -11,7 +11,8 @@ CMAKE_ARGS ?=
 
 # Debian packages the build and the tests need.
 PACKAGES := cmake make g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev \
-            desktop-file-utils appstream fonts-dejavu-core tzdata libhowardhinnant-date-dev
+            desktop-file-utils appstream fonts-dejavu-core tzdata libhowardhinnant-date-dev \
+            python3-icalendar
 
 .PHONY: run test bench asan-test install clean deps configure build
 
@@ -43,7 +44,9 @@ run: configure
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
+# The command-line benchmark runs Debian's ncal beside chronel.
 bench: build
+	@$(MAKE) --no-print-directory deps PACKAGES="$(PACKAGES) ncal"
 	./bench/run_benchmarks.sh $(BUILD)
 
 $(ASAN_BUILD)/CMakeCache.txt: | deps
