@@ -5,7 +5,6 @@
 #include <QFontMetrics>
 #include <QFormLayout>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -39,9 +38,19 @@ constexpr EventRow kMoonRows[] = {
     {"Moonset", &AlmanacTexts::moonset},
 };
 constexpr int kSunRowCount = static_cast<int>(std::size(kSunRows));
-constexpr int kPhaseRows = 5;
+constexpr int kPhaseRows = 4;  // the one before the day, one during it, two after
 
-QLabel* ValueLabel(QWidget* parent, int minimumChars = 12) {
+// A label of fixed size: a new text then repaints the label alone and never asks the window
+// for a new layout (Qt skips the layout when a widget's minimum and maximum sizes agree).
+// It also fills its own background, so a repaint of it leaves the widgets beneath alone.
+void FixSize(QLabel* l, const QString& widest) {
+    const QFontMetrics fm(l->font());
+    l->setFixedSize(fm.horizontalAdvance(widest) + 2, fm.height() + 2);
+    l->setAutoFillBackground(true);
+}
+
+// A value: plain text in a monospace font, wide enough for `chars` characters.
+QLabel* ValueLabel(QWidget* parent, int chars = 12) {
     auto* l = new QLabel(parent);
     l->setTextFormat(Qt::PlainText);
     l->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -49,9 +58,16 @@ QLabel* ValueLabel(QWidget* parent, int minimumChars = 12) {
     f.setStyleHint(QFont::Monospace);
     f.setFamily(QStringLiteral("DejaVu Sans Mono"));
     l->setFont(f);
-    // Wide enough for the longest text of its kind, so a new day never changes the layout.
-    l->setMinimumWidth(QFontMetrics(f).horizontalAdvance(QString(minimumChars, QLatin1Char('0'))));
+    FixSize(l, QString(chars, QLatin1Char('0')));
     return l;
+}
+
+QLabel* Heading(const QString& text, QWidget* parent) {
+    auto* h = new QLabel(text, parent);
+    QFont f = h->font();
+    f.setBold(true);
+    h->setFont(f);
+    return h;
 }
 
 QString Number(double x, const char* unit) {
@@ -74,7 +90,8 @@ AlmanacDlg::AlmanacDlg(QWidget* parent) : QDialog(parent), chooseFile_(AskForYea
     setWindowTitle(QStringLiteral("Almanac"));
     setModal(false);
 
-    auto* sunBox = new QGroupBox(QStringLiteral("Sun"), this);
+    // Sections are headed grids on the window's own background, which the value labels fill.
+    auto* sunBox = new QWidget(this);
     auto* sunGrid = new QGridLayout(sunBox);
     for (int i = 0; i < kSunRowCount; ++i) {
         eventValues_.push_back(AddRow(sunGrid, i, QString::fromUtf8(kSunRows[i].label)));
@@ -82,7 +99,7 @@ AlmanacDlg::AlmanacDlg(QWidget* parent) : QDialog(parent), chooseFile_(AskForYea
     noonAltitude_ = AddRow(sunGrid, kSunRowCount, QStringLiteral("Noon altitude"));
     dayLength_ = AddRow(sunGrid, kSunRowCount + 1, QStringLiteral("Day length"));
 
-    auto* moonBox = new QGroupBox(QStringLiteral("Moon"), this);
+    auto* moonBox = new QWidget(this);
     auto* moonGrid = new QGridLayout(moonBox);
     int row = 0;
     for (const EventRow& r : kMoonRows) {
@@ -94,7 +111,7 @@ AlmanacDlg::AlmanacDlg(QWidget* parent) : QDialog(parent), chooseFile_(AskForYea
     moonGrid->addWidget(moon_, 0, 2, row, 1, Qt::AlignCenter);
     moonGrid->setColumnStretch(2, 1);
 
-    auto* phaseBox = new QGroupBox(QStringLiteral("Principal phases"), this);
+    auto* phaseBox = new QWidget(this);
     phaseGrid_ = new QGridLayout(phaseBox);
     phaseGrid_->setHorizontalSpacing(18);
     const char* heads[] = {"Phase", "Universal Time", "Clock time"};
@@ -108,7 +125,10 @@ AlmanacDlg::AlmanacDlg(QWidget* parent) : QDialog(parent), chooseFile_(AskForYea
     for (int row = 1; row <= kPhaseRows; ++row) {
         for (int c = 0; c < 3; ++c) {
             QLabel* l = c == 0 ? new QLabel(phaseBox) : ValueLabel(phaseBox, 18);
-            if (c == 0) l->setTextFormat(Qt::PlainText);
+            if (c == 0) {
+                l->setTextFormat(Qt::PlainText);
+                FixSize(l, QStringLiteral("First Quarter "));
+            }
             phaseGrid_->addWidget(l, row, c);
             phaseCells_.push_back(l);
         }
@@ -116,7 +136,7 @@ AlmanacDlg::AlmanacDlg(QWidget* parent) : QDialog(parent), chooseFile_(AskForYea
 
     auto* other = new QFormLayout;
     nextSeason_ = ValueLabel(this, 37);
-    deltaT_ = ValueLabel(this);
+    deltaT_ = ValueLabel(this, 16);
     other->addRow(QStringLiteral("Next season"), nextSeason_);
     other->addRow(QString::fromUtf8("\u0394T (TT \u2212 UT)"), deltaT_);
 
@@ -132,10 +152,13 @@ AlmanacDlg::AlmanacDlg(QWidget* parent) : QDialog(parent), chooseFile_(AskForYea
     buttons->addWidget(close);
 
     auto* left = new QVBoxLayout;
+    left->addWidget(Heading(QStringLiteral("Sun"), this));
     left->addWidget(sunBox);
     left->addStretch(1);
     auto* right = new QVBoxLayout;
+    right->addWidget(Heading(QStringLiteral("Moon"), this));
     right->addWidget(moonBox);
+    right->addWidget(Heading(QStringLiteral("Principal phases"), this));
     right->addWidget(phaseBox);
     right->addLayout(other);
     right->addStretch(1);
@@ -196,8 +219,7 @@ void AlmanacDlg::Fill(const AlmanacTexts& t, bool southernObserver, const QStrin
     nextSeason_->setText(QString::fromStdString(t.nextSeasonName + "  " + t.nextSeasonUt));
     moon_->SetPhase(t.moonIllumination, t.moonWaxing, southernObserver);
 
-    // The cells are made once and reused: a day has at most four phases (the one before, one
-    // during, two after).
+    // The cells are made once and reused.
     const std::size_t shown = std::min(t.phases.size(), phaseCells_.size() / 3);
     for (std::size_t row = 0; row < phaseCells_.size() / 3; ++row) {
         const bool used = row < shown;
@@ -206,8 +228,7 @@ void AlmanacDlg::Fill(const AlmanacTexts& t, bool southernObserver, const QStrin
                                      used ? t.phases[row].local : std::string()};
         for (int c = 0; c < 3; ++c) {
             QLabel* l = phaseCells_[row * 3 + c];
-            l->setText(QString::fromStdString(cells[c]));
-            l->setVisible(used);
+            l->setText(QString::fromStdString(cells[c]));  // an unused row stays, empty
         }
     }
 }

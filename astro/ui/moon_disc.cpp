@@ -11,6 +11,7 @@ namespace chronel {
 
 MoonDisc::MoonDisc(QWidget* parent) : QWidget(parent) {
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    setAttribute(Qt::WA_OpaquePaintEvent);  // paintEvent fills every pixel
     setAccessibleName(QString::fromStdString(MoonLookDescription(0.0, true)));
 }
 
