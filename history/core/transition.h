@@ -1,6 +1,9 @@
 #pragma once
 // A region's calendar history: dated changes of calendar, era and year style.
 
+#include <cstddef>
+#include <initializer_list>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -23,10 +26,40 @@ struct CTransition {
     friend bool operator==(const CTransition&, const CTransition&) = default;
 };
 
+// A region's list of transitions, read-only once built. Regions that inherit a list unchanged
+// share it instead of holding a copy each, so a file of many children of one long block costs
+// the long block once.
+class TransitionList {
+public:
+    TransitionList() : m_list(Empty()) {}
+    TransitionList(std::vector<CTransition> list)  // NOLINT: a list is built as a vector
+        : m_list(std::make_shared<const std::vector<CTransition>>(std::move(list))) {}
+    TransitionList(std::initializer_list<CTransition> list) : TransitionList(std::vector<CTransition>(list)) {}
+
+    operator const std::vector<CTransition>&() const { return *m_list; }  // NOLINT
+    const std::vector<CTransition>& Entries() const { return *m_list; }
+    std::size_t size() const { return m_list->size(); }
+    bool empty() const { return m_list->empty(); }
+    const CTransition& operator[](std::size_t i) const { return (*m_list)[i]; }
+    auto begin() const { return m_list->begin(); }
+    auto end() const { return m_list->end(); }
+    const CTransition& front() const { return m_list->front(); }
+    const CTransition& back() const { return m_list->back(); }
+    friend bool operator==(const TransitionList& a, const std::vector<CTransition>& b) { return *a.m_list == b; }
+    friend bool operator==(const TransitionList& a, const TransitionList& b) { return *a.m_list == *b.m_list; }
+
+private:
+    static const std::shared_ptr<const std::vector<CTransition>>& Empty() {
+        static const auto empty = std::make_shared<const std::vector<CTransition>>();
+        return empty;
+    }
+    std::shared_ptr<const std::vector<CTransition>> m_list;
+};
+
 struct CRegion {
     int m_number = 0;  // number on the block's header line; only compared with the parent number
     std::string m_name;
-    std::vector<CTransition> m_transitions;  // in ascending date order for a well-formed file
+    TransitionList m_transitions;  // in ascending date order for a well-formed file
 };
 
 // JD of the midnight that begins the transition's date (JulianToJD of its date).

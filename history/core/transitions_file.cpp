@@ -145,9 +145,12 @@ private:
         CRegion region;
         region.m_number = number;
         region.m_name = std::string(g_regionNames[block]);
-        if (hasParent) {
-            region.m_transitions = m_regions[m_base + static_cast<std::size_t>(parent)].m_transitions;
-            MergeOwnLines(region.m_transitions, own);  // linear-time in the lengths, roughly
+        if (hasParent && own.empty()) {
+            region.m_transitions = m_regions[m_base + static_cast<std::size_t>(parent)].m_transitions;  // shared
+        } else if (hasParent) {
+            std::vector<CTransition> list = m_regions[m_base + static_cast<std::size_t>(parent)].m_transitions;
+            MergeOwnLines(list, own);  // linear-time in the lengths, roughly
+            region.m_transitions = std::move(list);
         } else {
             region.m_transitions = std::move(own);
         }

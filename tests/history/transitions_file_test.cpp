@@ -55,6 +55,9 @@ TEST(TransitionsFile, ReadsWholeLinesTakesNamesFromTheTableAndIgnoresNotes) {
     EXPECT_EQ(regions[0].m_transitions, first);
     EXPECT_EQ(regions[1].m_name, g_regionNames[1]);
     EXPECT_EQ(regions[1].m_transitions, first);
+    // A copy of a block without lines of its own shares the block's list rather than holding
+    // another copy (a file of many such copies stays small in memory).
+    EXPECT_EQ(&regions[1].m_transitions.Entries(), &regions[0].m_transitions.Entries());
     EXPECT_EQ(regions[2].m_transitions, (std::vector<CTransition>{Switch(4, 10, 1582)}));
 }
 
