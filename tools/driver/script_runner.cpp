@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
@@ -31,6 +32,22 @@ QWidget* KeyTarget(QWidget* control) {
 }
 
 void Settle() { QCoreApplication::processEvents(); }
+
+// Types text as key presses. Qt Test's key clicks know ASCII characters only; any other
+// character (a script is UTF-8: "München", "Łódź") goes as a key event that carries the
+// character as its text, as an input method delivers it.
+void TypeText(QWidget* target, const QString& text) {
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x20 && c.unicode() < 0x7f) {
+            QTest::keyClick(target, c.toLatin1());
+            continue;
+        }
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(target, &press);
+        QApplication::sendEvent(target, &release);
+    }
+}
 
 void Focus(QWidget* control) {
     QWidget* window = control->window();
@@ -165,7 +182,7 @@ bool ScriptRunner::RunLine(const std::string& line, int lineNumber) {
         QWidget* target = KeyTarget(control);
         QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(target, Qt::Key_Backspace);
-        QTest::keyClicks(target, QString::fromStdString(text));
+        TypeText(target, QString::fromStdString(text));
         Settle();
         return true;
     }
