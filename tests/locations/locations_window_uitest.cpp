@@ -414,6 +414,29 @@ private slots:
         QVERIFY(dlg->isVisible());
     }
 
+    // Names outside ASCII show as written, from a UTF-8 file and from a Latin-1 one, and two
+    // names that differ only in such a letter are two cities that can each be picked.
+    void namesOutsideAsciiShowAsWrittenAndCanBePicked_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::newRow("UTF-8") << QByteArray("Z\xc3\xbcrich\t47 22 N 8 33 E 1\nZurich\t10 0 N 20 0 E 2\n");
+        QTest::newRow("Latin-1") << QByteArray("Z\xfcrich\t47 22 N 8 33 E 1\nZurich\t10 0 N 20 0 E 2\n");
+    }
+    void namesOutsideAsciiShowAsWrittenAndCanBePicked() {
+        QFETCH(QByteArray, file);
+        WriteFile(DataFolder() / "CitiesDMS.txt", file.toStdString());
+        WriteFile(DataFolder() / "DefaultLoc.txt", "1");
+        Start();
+        CLocationsDlg* dlg = Open();
+        QCOMPARE(dlg->ItemCount(1067), 2);
+        QCOMPARE(QString::fromStdString(dlg->ItemText(1067, 1)), QString::fromUtf8("Z\u00fcrich"));
+        PickListItem(*dlg, 1);
+        QCOMPARE(m_main->GetText(1092), std::string("Z\xc3\xbcrich"));
+        QVERIFY(Near(m_main->Place().position.latitude, 47 + 22 / 60.0));
+        PickListItem(*dlg, 0);
+        QCOMPARE(m_main->GetText(1092), std::string("Zurich"));
+        QVERIFY(Near(m_main->Place().position.latitude, 10.0));
+    }
+
     void anEmptyCityTableLeavesTheFieldsAtZero() {
         WriteFile(DataFolder() / "CitiesDMS.txt", "");
         Start();
