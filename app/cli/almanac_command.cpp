@@ -96,7 +96,7 @@ void WriteAlmanacYear(const AlmanacCommand& command, double stampJdUt, Output& o
 
 int RunAlmanacCommand(const std::vector<std::string>& args) {
     return RunSubcommand("almanac", kAlmanacUsage, kAlmanacHelp, args, [&](Output& out) {
-        const Catalogues catalogues = LoadCatalogues(std::cerr, nullptr);
+        const Catalogues catalogues = LoadCatalogues(std::cerr, nullptr, NamesACity(args) ? CityNeed::AllCities : CityNeed::DefaultCityOnly);
         const AlmanacCommand command = ParseAlmanacCommand(args, catalogues);
         const double now =
             kUnixEpochJD +

@@ -184,7 +184,7 @@ void WriteConversion(const ConvertCommand& command, const Catalogues& c, Output&
 int RunConvertCommand(const std::vector<std::string>& args) {
     return RunSubcommand("convert", kConvertUsage, kConvertHelp, args, [&](Output& out) {
         const ConvertCommand command = ParseConvertCommand(args);
-        const Catalogues catalogues = LoadCatalogues(std::cerr, nullptr);
+        const Catalogues catalogues = LoadCatalogues(std::cerr, nullptr, CityNeed::DefaultCityOnly);
         if (!command.batch.empty()) return ConvertBatchFile(command.batch, catalogues);
         WriteConversion(command, catalogues, out);
         return 0;

@@ -191,7 +191,7 @@ void WriteDays(const DayCommand& command, const Catalogues& catalogues, Output& 
 
 int RunDayCommand(const std::vector<std::string>& args) {
     return RunSubcommand("day", kDayUsage, kDayHelp, args, [&](Output& out) {
-        const Catalogues catalogues = LoadCatalogues(std::cerr, nullptr);
+        const Catalogues catalogues = LoadCatalogues(std::cerr, nullptr, NamesACity(args) ? CityNeed::AllCities : CityNeed::DefaultCityOnly);
         const DayCommand command = ParseDayCommand(args, catalogues, Today());
         if (command.first.clock && command.first.clock->zoneUnknown)
             std::cerr << "chronel day: " << command.first.place.name << ": time zone '" << command.first.place.zoneId

@@ -15,6 +15,12 @@ double InRange(const std::string& text, const char* option, double limit, const 
 
 }  // namespace
 
+bool NamesACity(const std::vector<std::string>& args) {
+    for (const std::string& a : args)
+        if (a == "--city" || a.rfind("--city=", 0) == 0) return true;
+    return false;
+}
+
 bool PlaceOptions::Take(ArgumentReader& in) {
     if (auto v = in.Option("--city")) {
         m_city = *v;

@@ -4,12 +4,16 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/cli/arguments.h"
 #include "app/core/catalogues.h"
 #include "app/core/day_query.h"
 
 namespace chronel {
+
+// Whether the arguments name a city (the whole city table is needed to find it).
+bool NamesACity(const std::vector<std::string>& args);
 
 class PlaceOptions {
 public:

@@ -6,10 +6,23 @@
 
 namespace chronel {
 
-Catalogues LoadCatalogues(std::ostream& errors, std::ostream* trace) {
+Catalogues LoadCatalogues(std::ostream& errors, std::ostream* trace, CityNeed need) {
     Catalogues c;
-    LoadCityTable(DataFile("CitiesDMS.txt"), c.cities, trace);
-    c.startup = ChooseStartupLocation(c.cities, ReadDefaultCityFile(CurrentDefaultCityPaths().read));
+    const DefaultCityFile defaultFile = ReadDefaultCityFile(CurrentDefaultCityPaths().read);
+    // The row the window would start on when that row is a city; otherwise the whole table
+    // decides (and its problems are reported).
+    std::optional<std::size_t> row;
+    if (defaultFile.state == DefaultCityFile::State::Number && defaultFile.number >= 0)
+        row = static_cast<std::size_t>(defaultFile.number);
+    if (defaultFile.state == DefaultCityFile::State::Missing) row = kBuiltInDefaultCity;
+    bool loaded = false;
+    if (need == CityNeed::DefaultCityOnly && row) {
+        LoadOneCityRow(DataFile("CitiesDMS.txt"), *row, c.cities);
+        loaded = c.cities.Usable(*row);
+        if (!loaded) c.cities = CityTable();
+    }
+    if (!loaded) LoadCityTable(DataFile("CitiesDMS.txt"), c.cities, trace, errors);
+    c.startup = ChooseStartupLocation(c.cities, defaultFile, errors);
     FillEraList(c.eras);
     FillStyleList(c.styles);
     LoadTransitions(DataFile("Transitions.txt"), c.regions, errors);

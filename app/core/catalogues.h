@@ -26,10 +26,16 @@ struct Catalogues {
     StartupLocation startup;  // the default city (DefaultLoc.txt, else the built-in one)
 };
 
+// How much of the city table a program needs: every city (a window, a lookup by name), or
+// only the default city (a command that shows days at the default place).
+enum class CityNeed { AllCities, DefaultCityOnly };
+
 // Reads CitiesDMS.txt, DefaultLoc.txt and Transitions.txt of this process's data folder.
 // A faulty transitions line is reported on errors; with trace set, every city line read is
-// echoed to it.
-Catalogues LoadCatalogues(std::ostream& errors, std::ostream* trace);
+// echoed to it. With DefaultCityOnly the table keeps every row but holds only the default
+// city's values (when that row is no city, the whole table is read after all, so the start-up
+// city is the one a window would choose).
+Catalogues LoadCatalogues(std::ostream& errors, std::ostream* trace, CityNeed need = CityNeed::AllCities);
 
 // The observer at a row of the city table (its place, name and zone id); empty for a row that
 // is not a usable city.

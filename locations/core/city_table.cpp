@@ -246,6 +246,30 @@ CityLoadResult LoadCityText(std::string_view text, std::string_view sourceName, 
     return result;
 }
 
+CityLoadResult LoadOneCityRow(const std::filesystem::path& path, std::size_t row, CityTable& table) {
+    CityLoadResult result;
+    const FileText file = ReadRegularFile(path, kMaxCityFileBytes);
+    if (file.state != FileText::State::Read || file.truncated) return result;
+    result.opened = true;
+    std::string_view text = file.text;
+    if (text.starts_with(kUtf8ByteOrderMark)) text.remove_prefix(kUtf8ByteOrderMark.size());
+    TextLines lines(text, kMaxDataLineLength);
+    TextLine line;
+    for (std::size_t index = 0; lines.Next(line); ++index) {
+        ++result.rowsAdded;
+        if (index == row && !line.tooLong) {
+            if (CityLine city = ReadCityLine(line.text); city.row) {
+                city.row->name = AsUtf8(city.row->name);
+                table.Append(*city.row);
+                continue;
+            }
+        }
+        ++result.linesUnusable;
+        table.AppendUnusable({});
+    }
+    return result;
+}
+
 CityLoadResult LoadCityTable(const std::filesystem::path& path, CityTable& table,
                              std::ostream* echo) {
     return LoadCityTable(path, table, echo, std::cerr);

@@ -135,3 +135,20 @@ TEST(DayEngine, ClockTimeUsesTheZoneOnlyWhenItCan) {
 
 }  // namespace
 }  // namespace chronel
+
+namespace chronel {
+namespace {
+
+// A command that needs only the default city reads only its row, and starts where a window
+// does: the same city, place and zone, with every row of the table still counted.
+TEST(Catalogues, DefaultCityOnlyStartsWhereTheWholeTableDoes) {
+    std::ostringstream errors;
+    const Catalogues one = LoadCatalogues(errors, nullptr, CityNeed::DefaultCityOnly);
+    EXPECT_EQ(one.cities.size(), Shipped().cities.size());
+    EXPECT_EQ(StartupPlace(one), StartupPlace(Shipped()));
+    EXPECT_EQ(one.startup.defaultCity, Shipped().startup.defaultCity);
+    EXPECT_EQ(errors.str(), "");
+}
+
+}  // namespace
+}  // namespace chronel
