@@ -138,6 +138,33 @@ void CityTable::Append(const CityRow& row) {
     cityUsable.push_back(true);
 }
 
+void CityTable::AppendUnusableRows(std::size_t count) {
+    const std::size_t n = size() + count;
+    cityNames.resize(n);
+    cityLatDeg.resize(n, 0);
+    cityLatMin.resize(n, 0);
+    cityLatLetter.resize(n, 'N');
+    cityLonDeg.resize(n, 0);
+    cityLonMin.resize(n, 0);
+    cityLonLetter.resize(n, 'E');
+    cityTimeZone.resize(n, 0.0);
+    cityZone.resize(n);
+    cityUsable.resize(n, false);
+}
+
+void CityTable::SetRow(std::size_t index, const CityRow& row) {
+    cityNames[index] = row.name;
+    cityLatDeg[index] = row.latDeg;
+    cityLatMin[index] = row.latMin;
+    cityLatLetter[index] = row.latLetter;
+    cityLonDeg[index] = row.lonDeg;
+    cityLonMin[index] = row.lonMin;
+    cityLonLetter[index] = row.lonLetter;
+    cityTimeZone[index] = row.timeZone;
+    cityZone[index] = row.zone;
+    cityUsable[index] = true;
+}
+
 void CityTable::AppendUnusable(const std::string& name) {
     CityRow row;
     row.name = name;
@@ -255,17 +282,19 @@ CityLoadResult LoadOneCityRow(const std::filesystem::path& path, std::size_t row
     if (text.starts_with(kUtf8ByteOrderMark)) text.remove_prefix(kUtf8ByteOrderMark.size());
     TextLines lines(text, kMaxDataLineLength);
     TextLine line;
+    std::optional<CityRow> wanted;
     for (std::size_t index = 0; lines.Next(line); ++index) {
         ++result.rowsAdded;
-        if (index == row && !line.tooLong) {
-            if (CityLine city = ReadCityLine(line.text); city.row) {
-                city.row->name = AsUtf8(city.row->name);
-                table.Append(*city.row);
-                continue;
-            }
-        }
-        ++result.linesUnusable;
-        table.AppendUnusable({});
+        if (index == row && !line.tooLong) wanted = ReadCityLine(line.text).row;
+    }
+    // Every row but the wanted one is an unusable row without a name, made in one go.
+    const std::size_t first = table.size();
+    table.AppendUnusableRows(result.rowsAdded);
+    result.linesUnusable = result.rowsAdded;
+    if (wanted && row < result.rowsAdded) {
+        wanted->name = AsUtf8(wanted->name);
+        table.SetRow(first + row, *wanted);
+        --result.linesUnusable;
     }
     return result;
 }

@@ -58,6 +58,8 @@ struct CityTable {
     void Append(const CityRow& row);  // a usable row
     // A row for a line that is no city: the name given (may be empty), zero values, unusable.
     void AppendUnusable(const std::string& name);
+    void AppendUnusableRows(std::size_t count);  // count unusable rows without a name
+    void SetRow(std::size_t index, const CityRow& row);  // makes row index (< size()) that city
     bool Usable(std::size_t index) const { return index < size() && cityUsable[index]; }
     CityRow Row(std::size_t index) const;  // index < size()
 };
