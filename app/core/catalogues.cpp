@@ -19,6 +19,7 @@ Catalogues LoadCatalogues(std::ostream& errors, std::ostream* trace, CityNeed ne
     if (need == CityNeed::DefaultCityOnly && row) {
         LoadOneCityRow(DataFile("CitiesDMS.txt"), *row, c.cities);
         loaded = c.cities.Usable(*row);
+        c.allCities = !loaded;
         if (!loaded) c.cities = CityTable();
     }
     if (!loaded) LoadCityTable(DataFile("CitiesDMS.txt"), c.cities, trace, errors);
@@ -26,6 +27,15 @@ Catalogues LoadCatalogues(std::ostream& errors, std::ostream* trace, CityNeed ne
     FillEraList(c.eras);
     FillStyleList(c.styles);
     LoadTransitions(DataFile("Transitions.txt"), c.regions, errors);
+    return c;
+}
+
+Catalogues WithAllCities(const Catalogues& catalogues, std::ostream& errors, std::ostream* trace) {
+    Catalogues c = catalogues;
+    if (c.allCities) return c;
+    c.cities = CityTable();
+    LoadCityTable(DataFile("CitiesDMS.txt"), c.cities, trace, errors);
+    c.allCities = true;
     return c;
 }
 

@@ -24,6 +24,7 @@ struct Catalogues {
     std::vector<CRegion> regions;    // one per block of the transitions file
     CityTable cities;
     StartupLocation startup;  // the default city (DefaultLoc.txt, else the built-in one)
+    bool allCities = true;    // false: the table holds only the default city's values
 };
 
 // How much of the city table a program needs: every city (a window, a lookup by name), or
@@ -36,6 +37,9 @@ enum class CityNeed { AllCities, DefaultCityOnly };
 // city's values (when that row is no city, the whole table is read after all, so the start-up
 // city is the one a window would choose).
 Catalogues LoadCatalogues(std::ostream& errors, std::ostream* trace, CityNeed need = CityNeed::AllCities);
+
+// The same tables with the whole city table (for a window that lists the cities).
+Catalogues WithAllCities(const Catalogues& catalogues, std::ostream& errors, std::ostream* trace);
 
 // The observer at a row of the city table (its place, name and zone id); empty for a row that
 // is not a usable city.

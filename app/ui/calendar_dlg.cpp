@@ -108,8 +108,11 @@ const QPixmap& MoonPicture(int resource) {
     return it->second;
 }
 
+// Start-up reads only the default city's row of the city table; the Locations window reads the
+// rest when it first opens. A trace echoes every city line, so tracing reads them all at once.
 std::shared_ptr<const Catalogues> LoadOwnCatalogues() {
-    return std::make_shared<const Catalogues>(LoadCatalogues(std::cerr, TraceStream()));
+    const CityNeed need = TraceStream() ? CityNeed::AllCities : CityNeed::DefaultCityOnly;
+    return std::make_shared<const Catalogues>(LoadCatalogues(std::cerr, TraceStream(), need));
 }
 
 }  // namespace
@@ -496,6 +499,8 @@ static Dialog* CreateSideWindow(CCalendarDlg* main, Dialog* existing, bool& fail
 
 void CCalendarDlg::OnOpenLocations() {
     const bool created = !m_locationsDlg;
+    if (!m_catalogues->allCities)
+        m_catalogues = std::make_shared<const Catalogues>(WithAllCities(*m_catalogues, std::cerr, TraceStream()));
     m_locationsDlg = CreateSideWindow(this, m_locationsDlg, m_failNextCreation, m_catalogues);
     if (created && m_locationsDlg)
         connect(m_locationsDlg, &CLocationsDlg::PlaceChosen, this,
