@@ -72,8 +72,7 @@ void WriteAlmanacYear(const AlmanacCommand& command, double stampJdUt, Output& o
     const PlaceClock clock = ResolvePlaceClock(command.clockTime ? command.place.zoneId : std::string(),
                                                command.place.position.timeZone);
     if (clock.zoneUnknown)
-        std::cerr << "chronel almanac: " << command.place.name << ": time zone '" << command.place.zoneId
-                  << "' is not in the time-zone database; using its fixed offset\n";
+        std::cerr << "chronel almanac: " << UnknownZoneMessage(command.place) << '\n';
     const ObserverPlace& p = command.place.position;
     const std::vector<Almanac> days = ComputeAlmanacYear(command.year, p.latitude, p.longitude, clock.offsetAt);
     switch (command.format) {

@@ -44,10 +44,7 @@ struct DayOfReading {
 };
 
 DayOfReading Describe(const Reading& reading) {
-    DateState s;
-    s.m_jd = reading.jd;
-    DeriveDates(s);
-    return {FormatDatePanels(s), FormatLocalDateRow(reading.local, g_monthNames)};
+    return {FormatDatePanelsAt(reading.jd), FormatLocalDateRow(reading.local, g_monthNames)};
 }
 
 void WriteReading(FieldSink& sink, const std::string& region, const DayOfReading& d) {
@@ -58,13 +55,11 @@ void WriteReading(FieldSink& sink, const std::string& region, const DayOfReading
     WriteLocalDateObject(sink, "localDate", region, d.local);
 }
 
-std::string Era(int item) { return item == 0 ? "BC" : "AD"; }
-
 std::string TextLine(const DayOfReading& d) {
     const DatePanelTexts& p = d.panels;
     return "Gregorian " + p.gregDay + " " + g_monthNames[static_cast<std::size_t>(p.gregMonthItem)] + " " + p.gregYear +
-           " " + Era(p.gregEraItem) + ", Julian " + p.julDay + " " + g_monthNames[static_cast<std::size_t>(p.julMonthItem)] +
-           " " + p.julYear + " " + Era(p.julEraItem) + ", " + p.weekday + ", JD " + p.julianDay + " (" + d.local.era +
+           " " + g_eraItems[static_cast<std::size_t>(p.gregEraItem)] + ", Julian " + p.julDay + " " + g_monthNames[static_cast<std::size_t>(p.julMonthItem)] +
+           " " + p.julYear + " " + g_eraItems[static_cast<std::size_t>(p.julEraItem)] + ", " + p.weekday + ", JD " + p.julianDay + " (" + d.local.era +
            ", " + d.local.style + ")\n";
 }
 

@@ -194,8 +194,7 @@ int RunDayCommand(const std::vector<std::string>& args) {
         const Catalogues catalogues = LoadCatalogues(std::cerr, nullptr, NamesACity(args) ? CityNeed::AllCities : CityNeed::DefaultCityOnly);
         const DayCommand command = ParseDayCommand(args, catalogues, Today());
         if (command.first.clock && command.first.clock->zoneUnknown)
-            std::cerr << "chronel day: " << command.first.place.name << ": time zone '" << command.first.place.zoneId
-                      << "' is not in the time-zone database; using its fixed offset\n";
+            std::cerr << "chronel day: " << UnknownZoneMessage(command.first.place) << '\n';
         WriteDays(command, catalogues, out);
         return 0;
     });

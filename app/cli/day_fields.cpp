@@ -6,8 +6,6 @@
 namespace chronel {
 namespace {
 
-constexpr const char* kEraItems[2] = {"BC", "AD"};  // the items of the era lists
-
 struct CalendarTexts {
     const std::string& day;
     int monthItem;
@@ -23,7 +21,7 @@ void WriteCalendar(FieldSink& sink, const char* key, const CalendarTexts& t) {
     sink.Text("day", t.day);
     sink.Text("month", g_monthNames[static_cast<std::size_t>(t.monthItem)]);
     sink.Text("year", t.year);
-    sink.Text("era", kEraItems[t.eraItem]);
+    sink.Text("era", g_eraItems[static_cast<std::size_t>(t.eraItem)]);
     sink.Text("leapYear", t.leap);
     sink.Text("dayOfYear", t.dayOfYear);
     sink.Text("weekOfYear", t.weekOfYear);

@@ -10,10 +10,7 @@ namespace {
 
 // "Monday 1 September 7208 (JD 4353971.50)", the Gregorian date as the date panel shows it.
 std::string DayText(double jd) {
-    DateState s;
-    s.m_jd = jd;
-    DeriveDates(s);
-    const DatePanelTexts p = FormatDatePanels(s);
+    const DatePanelTexts p = FormatDatePanelsAt(jd);
     return p.weekday + " " + p.gregDay + " " + g_monthNames[static_cast<std::size_t>(p.gregMonthItem)] + " " + p.gregYear +
            (p.gregEraItem == 0 ? " BC" : "") + " (JD " + p.julianDay + ")";
 }

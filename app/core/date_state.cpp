@@ -43,6 +43,13 @@ void DeriveDates(DateState& s) {
     NormaliseLeapDay(s.m_julDay, s.m_julMonth, IsJulianLeap(s.m_julYear));
 }
 
+DatePanelTexts FormatDatePanelsAt(double jd) {
+    DateState s;
+    s.m_jd = jd;
+    DeriveDates(s);
+    return FormatDatePanels(s);
+}
+
 int WeekOfYear(double jd, double firstDayJD) {
     const auto n = static_cast<std::int64_t>(std::floor(jd + 0.5));
     const auto n1 = static_cast<std::int64_t>(std::floor(firstDayJD + 0.5));

@@ -43,6 +43,9 @@ struct DatePanelTexts {
 
 DatePanelTexts FormatDatePanels(const DateState& s);
 
+// The panels of the day jd, as the window shows them after going to it.
+DatePanelTexts FormatDatePanelsAt(double jd);
+
 // Week of the year of the day containing jd, for a year whose 1 January begins at firstDayJD:
 // weeks run Monday to Sunday (Julian Day Number 0 was a Monday), the week holding 1 January is
 // week 1, so 31 December falls in week 53, or 54 in a leap year beginning on a Sunday.

@@ -10,11 +10,6 @@
 namespace chronel {
 namespace {
 
-LocalDateRowReport LocalDateRow(const std::string& region, const DateState& d, const Catalogues& c) {
-    const CurrentDay day{d.m_jd, {d.m_julDay, d.m_julMonth, d.m_julYear}, {d.m_gregDay, d.m_gregMonth, d.m_gregYear}};
-    return {region, LocalDateRowFor(c.regions, region, day, c.eras, c.styles, g_monthNames)};
-}
-
 MoonReport Moon(double jd, bool universalTime) {
     MoonReport m;
     m.pictureIndex = MoonPictureIndex(jd);
@@ -30,6 +25,15 @@ MoonReport Moon(double jd, bool universalTime) {
 
 std::shared_ptr<const PlaceClock> ResolveDayClock(const DayPlace& place) {
     return std::make_shared<const PlaceClock>(ResolvePlaceClock(place.zoneId, place.position.timeZone));
+}
+
+LocalDateRowReport ComputeLocalDateRow(const std::string& region, const DateState& d, const Catalogues& c) {
+    const CurrentDay day{d.m_jd, {d.m_julDay, d.m_julMonth, d.m_julYear}, {d.m_gregDay, d.m_gregMonth, d.m_gregYear}};
+    return {region, LocalDateRowFor(c.regions, region, day, c.eras, c.styles, g_monthNames)};
+}
+
+std::string UnknownZoneMessage(const DayPlace& place) {
+    return place.name + ": time zone '" + place.zoneId + "' is not in the time-zone database; using its fixed offset";
 }
 
 DayReport ComputeDay(const DayQuery& query, const Catalogues& catalogues) {
@@ -59,7 +63,7 @@ DayReport ComputeDay(const DayQuery& query, const Catalogues& catalogues) {
     // The Catholic date follows the Gregorian year shown, the Orthodox ones the Julian year;
     // the two differ in the first days of January.
     r.easter = MakeComputusTexts(d.m_gregYear, d.m_julYear, g_monthNames);
-    r.localDates = {LocalDateRow(query.regionA, d, catalogues), LocalDateRow(query.regionB, d, catalogues)};
+    r.localDates = {ComputeLocalDateRow(query.regionA, d, catalogues), ComputeLocalDateRow(query.regionB, d, catalogues)};
     r.moon = Moon(d.m_jd, query.options.phaseInUniversalTime);
     if (query.options.almanac) {
         // The almanac's clock is the place's zone with clock time, else its fixed offset.

@@ -10,4 +10,7 @@ namespace chronel {
 
 DayReport ComputeDay(const DayQuery& query, const Catalogues& catalogues);
 
+// One "Local Historical Dates" row of a day whose dates are derived (ComputeDay's own rows).
+LocalDateRowReport ComputeLocalDateRow(const std::string& region, const DateState& dates, const Catalogues& catalogues);
+
 }  // namespace chronel

@@ -49,4 +49,7 @@ struct DayQuery {
 // The clock of the place's zone; with an empty id, the fixed offset (the database untouched).
 std::shared_ptr<const PlaceClock> ResolveDayClock(const DayPlace& place);
 
+// The line for standard error when the place's zone id is not in the time-zone database.
+std::string UnknownZoneMessage(const DayPlace& place);
+
 }  // namespace chronel

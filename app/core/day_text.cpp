@@ -10,7 +10,6 @@ namespace chronel {
 namespace {
 
 constexpr int kValueColumn = 28;  // labels are padded to this width
-constexpr const char* kEraItems[2] = {"BC", "AD"};
 
 void Line(std::string& out, const std::string& label, const std::string& value) {
     out += label;
@@ -22,7 +21,7 @@ void Line(std::string& out, const std::string& label, const std::string& value) 
 
 std::string DateText(const std::string& day, int monthItem, const std::string& year, int eraItem,
                          const std::string& leap) {
-    return day + " " + g_monthNames[static_cast<std::size_t>(monthItem)] + " " + year + " " + kEraItems[eraItem] +
+    return day + " " + g_monthNames[static_cast<std::size_t>(monthItem)] + " " + year + " " + g_eraItems[static_cast<std::size_t>(eraItem)] +
            " (" + leap + ")";
 }
 

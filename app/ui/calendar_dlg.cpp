@@ -280,8 +280,7 @@ void CCalendarDlg::UpdateAllPanels() {
     if (m_options.clockTime && !m_clock) {
         m_clock = ResolveDayClock(m_place);
         if (m_clock->zoneUnknown)
-            std::cerr << m_place.name << ": time zone '" << m_place.zoneId
-                      << "' is not in the time-zone database; using its fixed offset\n";
+            std::cerr << UnknownZoneMessage(m_place) << '\n';
     }
     m_report = ComputeDay(CurrentQuery(), *m_catalogues);
     // The days of the year last typed stay as typed; everything else follows from m_jd.
@@ -382,6 +381,7 @@ void CCalendarDlg::SetClockTime(bool on) {
 // offset used; with the fixed offset they say nothing more than before.
 void CCalendarDlg::ShowClockTips(const ClockReport& clock) {
     const QString tip = QString::fromStdString(clock.tooltip);
+    if (Control(kSunriseField)->toolTip() == tip) return;  // shown already: a click costs nothing more
     for (int id : {kSunriseField, kSunsetField, kDayLengthField, kMoonriseField, kMoonsetField}) Control(id)->setToolTip(tip);
     Control(kPlaceButton)->setToolTip(clock.zoneApplied ? tip + "\nChoose the place (Locations)" : "Choose the place (Locations)");
 }
@@ -424,15 +424,15 @@ void CCalendarDlg::ShowLocalDateRow(int list, const std::array<int, 5>& fields, 
     SetText(fields[4], t.style);
 }
 
-// A pick in a region list changes only its own row; the rest of the report stays as it is.
-void CCalendarDlg::OnSelchangeRegionA() {
-    if (m_report.localDates[0].region != SelectedRegion(kRegionAList)) m_report = ComputeDay(CurrentQuery(), *m_catalogues);
-    ShowLocalDateRow(kRegionAList, kRowAFields, m_report.localDates[0]);
-}
+// A pick in a region list recomputes only its own row; the rest of the report stays as it is.
+void CCalendarDlg::OnSelchangeRegionA() { ShowRegionRow(0, kRegionAList, kRowAFields); }
+void CCalendarDlg::OnSelchangeRegionB() { ShowRegionRow(1, kRegionBList, kRowBFields); }
 
-void CCalendarDlg::OnSelchangeRegionB() {
-    if (m_report.localDates[1].region != SelectedRegion(kRegionBList)) m_report = ComputeDay(CurrentQuery(), *m_catalogues);
-    ShowLocalDateRow(kRegionBList, kRowBFields, m_report.localDates[1]);
+void CCalendarDlg::ShowRegionRow(std::size_t row, int list, const std::array<int, 5>& fields) {
+    LocalDateRowReport& report = m_report.localDates[row];
+    const std::string region = SelectedRegion(list);
+    if (report.region != region) report = ComputeLocalDateRow(region, m_report.dates, *m_catalogues);
+    ShowLocalDateRow(list, fields, report);
 }
 
 void CCalendarDlg::OnEnterAsWritten(int list, const std::array<int, 5>& fields) {

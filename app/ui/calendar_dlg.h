@@ -111,6 +111,7 @@ private:
     void ShowDatePanels(const DatePanelTexts& t);
     void ShowRiseSet(const RiseSetTexts& t);
     void ShowLocalDateRow(int list, const std::array<int, 5>& fields, const LocalDateRowReport& row);
+    void ShowRegionRow(std::size_t row, int list, const std::array<int, 5>& fields);
     void FillRegionLists();
     std::string SelectedRegion(int list) const;  // empty when the list has no selection
     void ShowMoonStrip(const MoonReport& moon);

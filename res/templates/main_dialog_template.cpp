@@ -7,6 +7,8 @@ namespace chronel {
 const std::array<std::string, 12> g_monthNames = {"January", "February", "March",     "April",   "May",      "June",
                                                   "July",    "August",   "September", "October", "November", "December"};
 
+const std::array<std::string, 2> g_eraItems = {"BC", "AD"};
+
 namespace {
 
 std::vector<std::string> MonthItems() { return {g_monthNames.begin(), g_monthNames.end()}; }
@@ -104,8 +106,8 @@ DialogTemplate Build() {
         Arrow(kJulianYearUpArrow, 278, 65),
         Button(kLocationsButton, "Locations", 270, 18, 50, 14),
         Button(kComputusButton, "Computus", 342, 18, 50, 14),
-        Combo(kGregorianEraList, {"BC", "AD"}, 296, 42, 30, 44),
-        Combo(kJulianEraList, {"BC", "AD"}, 296, 65, 30, 46),
+        Combo(kGregorianEraList, {g_eraItems.begin(), g_eraItems.end()}, 296, 42, 30, 44),
+        Combo(kJulianEraList, {g_eraItems.begin(), g_eraItems.end()}, 296, 65, 30, 46),
         {kPlaceButton, ControlKind::FlatButton, "", {}, 103, 151, 95, 14, kAlignRight},
     };
     return t;

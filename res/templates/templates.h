@@ -19,4 +19,7 @@ inline constexpr const char* kAboutMenuText = "&About Orvik...";
 // The twelve month names, "January" at index 0; also the items of the month lists.
 extern const std::array<std::string, 12> g_monthNames;
 
+// The items of the era lists of both date panels: "BC" at index 0, "AD" at index 1.
+extern const std::array<std::string, 2> g_eraItems;
+
 }  // namespace chronel
