@@ -12,7 +12,7 @@ CMAKE_ARGS ?=
 # Debian packages the build and the tests need.
 PACKAGES := cmake make g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev \
             desktop-file-utils appstream fonts-dejavu-core tzdata libhowardhinnant-date-dev \
-            python3-icalendar
+            libfontconfig-dev python3-icalendar
 
 .PHONY: run test bench asan-test install clean deps configure build
 

@@ -7,6 +7,7 @@
 #include "app/ui/calendar_dlg.h"
 #include "app/ui/user_settings.h"
 #include "platform/ui/cached_panel_style.h"
+#include "platform/ui/font_config_reader.h"
 #include "platform/ui/lazy_icon.h"
 
 namespace chronel {
@@ -26,9 +27,12 @@ void PrepareApplication() {
 }
 
 int CCalendarApp::InitInstance(int& argc, char** argv) {
+    FontConfigReader fontConfig;
     QApplication app(argc, argv);
     PrepareApplication();
-    CCalendarDlg dialog;
+    const std::shared_ptr<const Catalogues> catalogues = LoadWindowCatalogues();
+    fontConfig.Wait();
+    CCalendarDlg dialog(catalogues);
     dialog.AttachSettings(OpenUserSettings(std::cerr));
     dialog.exec();
     return 0;

@@ -31,6 +31,7 @@
 #include "history/core/region_names.h"
 #include "locations/ui/locations_dlg.h"
 #include "platform/ui/message_box.h"
+#include "platform/ui/png_picture.h"
 #include "res/templates/accessible_names.h"
 #include "res/templates/control_ids.h"
 #include "res/templates/templates.h"
@@ -104,20 +105,20 @@ constexpr int kMoonPictureSize = 31;  // pixels
 const QPixmap& MoonPicture(int resource) {
     static std::map<int, QPixmap> pictures;
     auto it = pictures.find(resource);
-    if (it == pictures.end()) it = pictures.emplace(resource, QPixmap(QString(":/moon/moon_%1.png").arg(resource))).first;
+    if (it == pictures.end()) it = pictures.emplace(resource, ReadPngPicture(QString(":/moon/moon_%1.png").arg(resource))).first;
     return it->second;
-}
-
-// Start-up reads only the default city's row of the city table; the Locations window reads the
-// rest when it first opens. A trace echoes every city line, so tracing reads them all at once.
-std::shared_ptr<const Catalogues> LoadOwnCatalogues() {
-    const CityNeed need = TraceStream() ? CityNeed::AllCities : CityNeed::DefaultCityOnly;
-    return std::make_shared<const Catalogues>(LoadCatalogues(std::cerr, TraceStream(), need));
 }
 
 }  // namespace
 
-CCalendarDlg::CCalendarDlg(QWidget* parent) : CCalendarDlg(LoadOwnCatalogues(), parent) {}
+// Start-up reads only the default city's row of the city table; the Locations window reads the
+// rest when it first opens. A trace echoes every city line, so tracing reads them all at once.
+std::shared_ptr<const Catalogues> LoadWindowCatalogues() {
+    const CityNeed need = TraceStream() ? CityNeed::AllCities : CityNeed::DefaultCityOnly;
+    return std::make_shared<const Catalogues>(LoadCatalogues(std::cerr, TraceStream(), need));
+}
+
+CCalendarDlg::CCalendarDlg(QWidget* parent) : CCalendarDlg(LoadWindowCatalogues(), parent) {}
 
 CCalendarDlg::CCalendarDlg(std::shared_ptr<const Catalogues> catalogues, QWidget* parent)
     : TemplateDialog(MainDialogTemplate(), parent, MakeArrowButton), m_catalogues(std::move(catalogues)) {

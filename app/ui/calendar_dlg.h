@@ -27,6 +27,10 @@ class AlmanacDlg;
 class CComputusDlg;
 class CLocationsDlg;
 
+// The catalogues of the data folder in use, as the main window reads them at start-up (errors
+// in the files go to standard error).
+std::shared_ptr<const Catalogues> LoadWindowCatalogues();
+
 class CCalendarDlg : public TemplateDialog {
     Q_OBJECT
 public:

@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include "platform/ui/png_picture.h"
+
 namespace chronel {
 namespace {
 
@@ -20,7 +22,7 @@ public:
                 chosen = s;
                 break;
             }
-        QPixmap picture(m_pattern.arg(chosen));
+        QPixmap picture = ReadPngPicture(m_pattern.arg(chosen));
         if (picture.isNull() || picture.size() == size) return picture;
         return picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     }

@@ -10,6 +10,7 @@
 #include "app/core/today.h"
 #include "app/core/trace.h"
 #include "app/ui/calendar_app.h"
+#include "platform/ui/font_config_reader.h"
 #include "platform/ui/resources.h"
 #include "app/ui/calendar_dlg.h"
 #include "tools/driver/script_runner.h"
@@ -52,9 +53,12 @@ int main(int argc, char** argv) {
     if (cl.today) chronel::FixToday(cl.today);
 
     g_defaultHandler = qInstallMessageHandler(QuietOffscreenNotes);
+    chronel::FontConfigReader fontConfig;
     QApplication app(argc, argv);
     chronel::PrepareApplication();
-    chronel::CCalendarDlg main;
+    const auto catalogues = chronel::LoadWindowCatalogues();
+    fontConfig.Wait();
+    chronel::CCalendarDlg main(catalogues);
     main.show();
     QCoreApplication::processEvents();
     // CHRONEL_DRIVER_TIMES names a file that receives each action's duration (benchmarks).
