@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QCompleter>
 #include <QGuiApplication>
 #include <QSignalBlocker>
 #include <QKeyEvent>
@@ -99,24 +100,8 @@ QWidget* TemplateDialog::CreateControl(const ControlTemplate& c, const OwnerDraw
         w = edit;
         break;
     }
-    case ControlKind::DropDownCombo: {
-        auto* combo = new QComboBox(this);
-        combo->setEditable(true);
-        combo->setInsertPolicy(QComboBox::NoInsert);
-        combo->setCompleter(nullptr);
-        for (const std::string& item : c.items) combo->addItem(Q(item));
-        // The template gives the height with the list opened; the closed box is one edit high.
-        const int closed = m_units.Y(14);
-        const int rowHeight = qMax(1, combo->fontMetrics().height() + 2);
-        combo->setMaxVisibleItems(qMax(1, (rect.height() - closed) / rowHeight));
-        combo->setGeometry(rect.x(), rect.y(), rect.width(), closed);
-        connect(combo, &QComboBox::activated, this, [this, combo] {
-            // Put the picked item's text in the edit part even when the item was already current.
-            combo->setEditText(combo->currentText());
-        });
-        combo->setCurrentIndex(-1);
-        return combo;
-    }
+    case ControlKind::DropDownCombo:
+        return CreateEditableCombo(c, rect);
     case ControlKind::ListBox: {
         auto* list = new QListWidget(this);
         list->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -150,6 +135,34 @@ QWidget* TemplateDialog::CreateControl(const ControlTemplate& c, const OwnerDraw
     }
     if (w) w->setGeometry(rect);
     return w;
+}
+
+QComboBox* TemplateDialog::CreateEditableCombo(const ControlTemplate& c, const QRect& rect) {
+    auto* combo = new QComboBox(this);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    for (const std::string& item : c.items) combo->addItem(Q(item));
+    // The box is made editable by giving it a line edit rather than by setEditable(true), which
+    // would also build the drop-down list's window at once (QComboBox otherwise builds it when
+    // the list first opens) and give the box a completer of its own. These boxes complete
+    // nothing; QComboBox skips its completer when the line edit already has one, so a single
+    // inert completer of the window stands in while the line edit is attached, then goes.
+    // Together that was a fifth of the instructions of building the main window.
+    if (!m_noCompletion) m_noCompletion = new QCompleter(this);
+    auto* edit = new QLineEdit(combo);
+    edit->setCompleter(m_noCompletion);
+    combo->setLineEdit(edit);
+    combo->setCompleter(nullptr);
+    // The template gives the height with the list opened; the closed box is one edit high.
+    const int closed = m_units.Y(14);
+    const int rowHeight = qMax(1, combo->fontMetrics().height() + 2);
+    combo->setMaxVisibleItems(qMax(1, (rect.height() - closed) / rowHeight));
+    combo->setGeometry(rect.x(), rect.y(), rect.width(), closed);
+    connect(combo, &QComboBox::activated, this, [this, combo] {
+        // Put the picked item's text in the edit part even when the item was already current.
+        combo->setEditText(combo->currentText());
+    });
+    combo->setCurrentIndex(-1);
+    return combo;
 }
 
 const ControlTemplate* TemplateDialog::Find(int id) const {

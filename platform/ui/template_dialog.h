@@ -20,6 +20,9 @@
 
 class QKeyEvent;
 
+class QComboBox;
+class QCompleter;
+
 namespace chronel {
 
 class TemplateDialog : public QDialog {
@@ -70,12 +73,14 @@ protected:
 
 private:
     QWidget* CreateControl(const ControlTemplate& control, const OwnerDrawnFactory& ownerDrawn);
+    QComboBox* CreateEditableCombo(const ControlTemplate& control, const QRect& rect);
     const ControlTemplate* Find(int id) const;
 
     const DialogTemplate& m_template;
     DialogUnits m_units;
     QHash<int, QWidget*> m_controls;
     QHash<QObject*, int> m_ids;
+    QCompleter* m_noCompletion = nullptr;  // see CreateEditableCombo
 };
 
 }  // namespace chronel

@@ -1,5 +1,6 @@
 // The window layer on its own: lists, picks, keys, up-down controls and the cached panels.
 #include <QApplication>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -117,6 +118,40 @@ private slots:
         QCOMPARE(cached.grab().toImage(), expected);
         QCOMPARE(cached.grab().toImage(), expected);  // from the cache this time
         delete base;
+    }
+
+    // The template's editable lists are built without setEditable(true); they must still be
+    // what setEditable(true) makes: the same pixels, no completion, and the same drop-down list.
+    void editableListsAreThoseOfSetEditable() {
+        const DialogTemplate t = TestTemplate();
+        TemplateDialog dlg(t);
+        auto* ours = qobject_cast<QComboBox*>(dlg.Control(11));
+        QVERIFY(ours && ours->isEditable() && ours->lineEdit());
+        QVERIFY(!ours->completer());
+        QComboBox reference(&dlg);
+        reference.setEditable(true);
+        reference.setInsertPolicy(QComboBox::NoInsert);
+        reference.setCompleter(nullptr);
+        reference.addItems({"one", "two", "three"});
+        reference.setCurrentIndex(-1);
+        reference.setGeometry(ours->geometry());
+        reference.setMaxVisibleItems(ours->maxVisibleItems());
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        QCOMPARE(ours->grab().toImage(), reference.grab().toImage());
+        QCOMPARE(ours->insertPolicy(), QComboBox::NoInsert);
+        for (QComboBox* box : {ours, &reference}) {
+            box->showPopup();
+            QTRY_VERIFY(box->view()->isVisible());
+        }
+        QCOMPARE(ours->view()->itemDelegate()->metaObject()->className(),
+                 reference.view()->itemDelegate()->metaObject()->className());
+        QCOMPARE(ours->view()->window()->size(), reference.view()->window()->size());
+        // Typing the start of an item completes nothing.
+        ours->hidePopup();
+        ours->lineEdit()->clear();
+        QTest::keyClicks(ours->lineEdit(), "tw");
+        QCOMPARE(ours->currentText(), QStringLiteral("tw"));
     }
 };
 
