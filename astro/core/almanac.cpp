@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "astro/core/apparent_sun_day.h"
+#include "astro/core/bracketed_root.h"
 #include "astro/core/delta_t.h"
 #include "astro/core/rise_set_math.h"
 #include "calendar/day_numbers.h"
@@ -37,10 +39,16 @@ SkySample Observe(bool moon, double mjdUt, double deltaTDays, const Observer& o)
     return {o.sinLat * SinDeg(p.dec) + o.cosLat * CosDeg(p.dec) * CosDeg(tau), SinDeg(tau)};
 }
 
-// Crossings of zero by a quantity sampled at hours 0..24, found as in rise_set.cpp.
+// Crossings of zero by a quantity sampled at hours 0..24, found as in rise_set.cpp. Each
+// keeps the parabola's root and the hours between which the samples bracket it.
+struct Crossing {
+    double hour = 0.0;  // hours after midnight
+    double lo = 0.0, hi = 0.0;
+};
+
 struct Crossings {
-    std::optional<double> up;    // hours after midnight
-    std::optional<double> down;
+    std::optional<Crossing> up;
+    std::optional<Crossing> down;
     bool positiveAtMidnight = false;
 };
 
@@ -52,24 +60,39 @@ Crossings FindCrossings(const double (&y)[kSampleCount]) {
         const double y0 = y[hour];
         const double yp = y[hour + 1];
         const QuadRoots q = FindQuadRoots(ym, y0, yp);
+        const double lo = hour - 1.0, hi = hour + 1.0, extremum = hour + q.xe;
         if (q.nz == 1) {
+            const Crossing one{hour + q.z1, lo, hi};
             if (ym < 0) {
-                c.up = hour + q.z1;
+                c.up = one;
             } else {
-                c.down = hour + q.z1;
+                c.down = one;
             }
-        } else if (q.nz == 2) {
+        } else if (q.nz == 2) {  // both roots between two samples, one each side of the extremum
+            const Crossing first{hour + q.z1, lo, extremum};
+            const Crossing second{hour + q.z2, extremum, hi};
             if (q.ye < 0) {  // dips below between the roots
-                c.up = hour + q.z2;
-                c.down = hour + q.z1;
+                c.up = second;
+                c.down = first;
             } else {
-                c.up = hour + q.z1;
-                c.down = hour + q.z2;
+                c.up = first;
+                c.down = second;
             }
         }
         ym = yp;
     }
     return c;
+}
+
+// The crossing refined on the quantity itself, f(hour), within the samples' bracket: the
+// parabola through hourly samples is off by up to half a minute, more where the Sun grazes
+// the altitude. Where f does not change sign across the bracket (the parabola dips through
+// zero between two samples and f does not), the parabola's root stays.
+constexpr double kRootToleranceHours = 1e-5;  // 0.036 s
+
+template <class F>
+double Refined(const Crossing& c, F f) {
+    return RootInBracket(f, c.lo, c.hi, c.hour, kRootToleranceHours).value_or(c.hour);
 }
 
 class DayContext {
@@ -94,36 +117,66 @@ struct RiseAndSet {
     AlmanacEvent rise, set;
 };
 
-RiseAndSet AltitudeEvents(const SkySample (&s)[kSampleCount], double altitude,
-                          const DayContext& day) {
-    const double sinH0 = SinDeg(altitude);
-    double y[kSampleCount];
-    for (int i = 0; i < kSampleCount; ++i) y[i] = s[i].sinAltitude - sinH0;
-    const Crossings c = FindCrossings(y);
+// The rise and set rows of an altitude search; hourOf gives the instant of each crossing.
+template <class HourOf>
+RiseAndSet EventsOf(const Crossings& c, const DayContext& day, HourOf hourOf) {
     RiseAndSet r;
     if (!c.up && !c.down) {
         const EventState all = c.positiveAtMidnight ? EventState::kAlwaysAbove : EventState::kAlwaysBelow;
         r.rise.state = r.set.state = all;
         return r;
     }
-    if (c.up) r.rise = day.Happens(*c.up);
-    if (c.down) r.set = day.Happens(*c.down);
+    if (c.up) r.rise = day.Happens(hourOf(*c.up));
+    if (c.down) r.set = day.Happens(hourOf(*c.down));
     return r;
 }
 
-std::optional<double> TransitHour(const SkySample (&s)[kSampleCount]) {
+Crossings AltitudeCrossings(const double (&sinAltitude)[kSampleCount], double sinH0) {
+    double y[kSampleCount];
+    for (int i = 0; i < kSampleCount; ++i) y[i] = sinAltitude[i] - sinH0;
+    return FindCrossings(y);
+}
+
+// Rise and set (the low-precision series, the parabola's roots as they are): the main window's
+// method, so the two agree to the minute.
+RiseAndSet RiseSetEvents(const double (&sinAltitude)[kSampleCount], double altitude,
+                         const DayContext& day) {
+    return EventsOf(AltitudeCrossings(sinAltitude, SinDeg(altitude)), day,
+                    [](const Crossing& c) { return c.hour; });
+}
+
+// A twilight: the apparent Sun sampled hourly, each crossing refined on its altitude.
+RiseAndSet TwilightEvents(const ApparentSunDay& sun, const double (&sinAltitude)[kSampleCount],
+                          double altitude, const DayContext& day) {
+    const double sinH0 = SinDeg(altitude);
+    return EventsOf(AltitudeCrossings(sinAltitude, sinH0), day, [&](const Crossing& c) {
+        return Refined(c, [&](double hour) { return sun.SinAltitude(hour) - sinH0; });
+    });
+}
+
+std::optional<double> MoonTransitHour(const SkySample (&s)[kSampleCount]) {
     double y[kSampleCount];
     for (int i = 0; i < kSampleCount; ++i) y[i] = s[i].sinHourAngle;
-    return FindCrossings(y).up;
+    const std::optional<Crossing> up = FindCrossings(y).up;
+    return up ? std::optional<double>(up->hour) : std::nullopt;
+}
+
+// The apparent Sun's upper transit: the upward crossing of the sine of its hour angle.
+std::optional<double> SolarNoonHour(const ApparentSunDay& sun) {
+    double y[kSampleCount];
+    for (int i = 0; i < kSampleCount; ++i) y[i] = sun.SinHourAngle(i);
+    const std::optional<Crossing> up = FindCrossings(y).up;
+    if (!up) return std::nullopt;
+    return Refined(*up, [&](double hour) { return sun.SinHourAngle(hour); });
 }
 
 double DayLengthHours(const Crossings& sun) {
     if (sun.up && sun.down) {
-        const double length = *sun.down - *sun.up;
+        const double length = sun.down->hour - sun.up->hour;
         return length < 0 ? length + 24 : length;
     }
-    if (sun.up) return 24 - *sun.up;
-    if (sun.down) return *sun.down;
+    if (sun.up) return 24 - sun.up->hour;
+    if (sun.down) return sun.down->hour;
     return sun.positiveAtMidnight ? 24.0 : 0.0;
 }
 
@@ -219,36 +272,37 @@ Almanac ComputeAlmanac(int year, int month, int day, double latitude, double lon
     const DayContext ctx(mjd0, clockOffset);
 
     const Observer o{-longitude, SinDeg(latitude), CosDeg(latitude)};
-    SkySample sun[kSampleCount];
+    double sunLowPrecision[kSampleCount];  // sine of the altitude, for sunrise and sunset
     SkySample moon[kSampleCount];
     for (int h = 0; h < kSampleCount; ++h) {
-        sun[h] = Observe(false, mjd0 + h * kPerHourDays, deltaT, o);
+        sunLowPrecision[h] = Observe(false, mjd0 + h * kPerHourDays, deltaT, o).sinAltitude;
         moon[h] = Observe(true, mjd0 + h * kPerHourDays, deltaT, o);
     }
 
-    const RiseAndSet astronomical = AltitudeEvents(sun, kAstronomicalTwilightAltitude, ctx);
-    const RiseAndSet nautical = AltitudeEvents(sun, kNauticalTwilightAltitude, ctx);
-    const RiseAndSet civil = AltitudeEvents(sun, kCivilTwilightAltitude, ctx);
-    const RiseAndSet sunRiseSet = AltitudeEvents(sun, kSunriseAltitude, ctx);
+    const ApparentSunDay sun(mjd0, deltaT, latitude, longitude);
+    double sunApparent[kSampleCount];  // sine of the altitude, for the twilights
+    for (int h = 0; h < kSampleCount; ++h) sunApparent[h] = sun.SinAltitude(h);
+
+    const RiseAndSet astronomical = TwilightEvents(sun, sunApparent, kAstronomicalTwilightAltitude, ctx);
+    const RiseAndSet nautical = TwilightEvents(sun, sunApparent, kNauticalTwilightAltitude, ctx);
+    const RiseAndSet civil = TwilightEvents(sun, sunApparent, kCivilTwilightAltitude, ctx);
+    const RiseAndSet sunRiseSet = RiseSetEvents(sunLowPrecision, kSunriseAltitude, ctx);
     a.astronomicalDawn = astronomical.rise, a.astronomicalDusk = astronomical.set;
     a.nauticalDawn = nautical.rise, a.nauticalDusk = nautical.set;
     a.civilDawn = civil.rise, a.civilDusk = civil.set;
     a.sunrise = sunRiseSet.rise, a.sunset = sunRiseSet.set;
 
-    if (const std::optional<double> noon = TransitHour(sun)) {
+    if (const std::optional<double> noon = SolarNoonHour(sun)) {
         a.solarNoon = ctx.Happens(*noon);
-        const SkySample s = Observe(false, mjd0 + *noon * kPerHourDays, deltaT, o);
-        a.solarNoonAltitude = std::asin(std::fmax(-1.0, std::fmin(1.0, s.sinAltitude))) * kRadToDeg;
+        a.solarNoonAltitude = std::asin(std::fmax(-1.0, std::fmin(1.0, sun.SinAltitude(*noon)))) * kRadToDeg;
     }
-    {
-        double y[kSampleCount];
-        for (int i = 0; i < kSampleCount; ++i) y[i] = sun[i].sinAltitude - SinDeg(kSunriseAltitude);
-        a.dayLengthHours = DayLengthHours(FindCrossings(y));
-    }
+    a.dayLengthHours = DayLengthHours(AltitudeCrossings(sunLowPrecision, SinDeg(kSunriseAltitude)));
 
-    const RiseAndSet moonRiseSet = AltitudeEvents(moon, kMoonriseAltitude, ctx);
+    double moonAltitude[kSampleCount];
+    for (int h = 0; h < kSampleCount; ++h) moonAltitude[h] = moon[h].sinAltitude;
+    const RiseAndSet moonRiseSet = RiseSetEvents(moonAltitude, kMoonriseAltitude, ctx);
     a.moonrise = moonRiseSet.rise, a.moonset = moonRiseSet.set;
-    if (const std::optional<double> transit = TransitHour(moon)) a.moonTransit = ctx.Happens(*transit);
+    if (const std::optional<double> transit = MoonTransitHour(moon)) a.moonTransit = ctx.Happens(*transit);
 
     a.moonIlluminatedPercent = MoonIlluminatedPercent(noonUt);
     const MoonAge age = MoonAgeAt(noonUt);

@@ -3,16 +3,23 @@
 // rise, transit and set, how much of the Moon is lit, the principal phases around the day and
 // the next equinox or solstice, every instant in Universal Time and in the place's clock time.
 //
-// Method: every event row uses one search, the hourly-sampled parabola of Montenbruck &
+// Method: every event row starts from one search, the hourly-sampled parabola of Montenbruck &
 // Pfleger (Astronomy on the Personal Computer, program SUNSET) as in rise_set.h: a quantity is
 // sampled at each whole hour of the local day (by the search offset), a parabola through each
 // three consecutive samples (windows centred on hours 1, 3, ..., 23) gives its zero crossings,
 // and a search stops at its first upward and downward pair. Rise, set and twilight cross an
 // altitude (the sine of the altitude less that of the threshold); a transit is the upward
-// crossing of the sine of the hour angle (west of the meridian is positive). The Sun's and the
-// Moon's series (rise_set_math.h) are evaluated at TT = UT + ΔT (delta_t.h), sidereal time at
-// UT. Phase instants (lunar_phases.h, Meeus ch. 49) and equinoxes and solstices (seasons.h,
-// Meeus ch. 27) are dynamical times and become UT = TT - ΔT.
+// crossing of the sine of the hour angle (west of the meridian is positive).
+//
+// Sunrise, sunset, day length and the Moon's rows take the parabola's roots on the
+// low-precision series (rise_set_math.h, evaluated at TT = UT + ΔT, delta_t.h, sidereal time
+// at UT), as the main window does. The twilights and solar noon sample the apparent Sun
+// instead (apparent_sun_day.h: VSOP87, nutation, aberration, apparent sidereal time,
+// topocentric altitude) and refine each crossing on it between the samples that bracket it
+// (bracketed_root.h): the parabola alone is off by up to half a minute, and the low-precision
+// Sun's arc minute becomes minutes where the Sun grazes -12 or -18 degrees. Phase instants
+// (lunar_phases.h, Meeus ch. 49) and equinoxes and solstices (seasons.h, Meeus ch. 27) are
+// dynamical times and become UT = TT - ΔT.
 
 #include <optional>
 #include <vector>
@@ -68,7 +75,7 @@ struct Almanac {
 
     AlmanacEvent astronomicalDawn, nauticalDawn, civilDawn, sunrise;
     AlmanacEvent solarNoon;                   // the Sun's upper transit
-    std::optional<double> solarNoonAltitude;  // degrees, the centre's true altitude then
+    std::optional<double> solarNoonAltitude;  // degrees, the centre's topocentric altitude then, unrefracted
     AlmanacEvent sunset, civilDusk, nauticalDusk, astronomicalDusk;
     double dayLengthHours = 0.0;  // time the Sun spends above -50' during the local day
 

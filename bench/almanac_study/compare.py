@@ -17,12 +17,12 @@ def read(path):
     return values
 
 
-def summary(diffs):
+def summary(diffs, digits=2):
     a = sorted(abs(d) for d in diffs)
     if not a:
         return "-", "-", "-"
     p95 = a[min(len(a) - 1, int(0.95 * len(a)))]
-    return f"{statistics.median(a):.2f}", f"{p95:.2f}", f"{a[-1]:.2f}"
+    return f"{statistics.median(a):.{digits}f}", f"{p95:.{digits}f}", f"{a[-1]:.{digits}f}"
 
 
 def main(cases_path, ref_path, ours_path):
@@ -39,8 +39,8 @@ def main(cases_path, ref_path, ours_path):
             if (r == "none") != (o == "none"):
                 disagree += 1
             elif r != "none":
-                diffs.append((float(o) - float(r)) * 1440)
-        rows.append((name, "min", len(diffs), *summary(diffs), disagree))
+                diffs.append((float(o) - float(r)) * 86400)
+        rows.append((name, "s", len(diffs), *summary(diffs, 1), disagree))
     diffs = [float(ours[(i, "moonIllumination")]) - float(ref[(i, "moonIllumination")])
              for i in modern if (i, "moonIllumination") in ours]
     rows.append(("moonIllumination (local noon)", "pp", len(diffs), *summary(diffs), 0))

@@ -75,6 +75,42 @@ TEST(Almanac, TwilightsNoonRiseAndSetWithinAMinuteOfAnIndependentEphemeris) {
     }
 }
 
+// Where the Sun only just reaches -12 or -18 degrees it crosses them slowly, and a short night
+// of nautical or astronomical darkness begins and ends within half an hour: an error of 0.01
+// degree in the Sun's place, or the parabola through hourly samples, moves such an instant by
+// a minute or two. Reference instants (Julian Days, UT) as above, from astronomy-engine 2.1.19
+// (bench/almanac_study/reference.js); expected within 6 s, well above the apparent Sun's
+// arc-second error at these crossings. Noon is held to the same bound.
+TEST(Almanac, GrazingTwilightsAndNoonWithinSecondsOfAnIndependentEphemeris) {
+    struct Row {
+        const char* what;
+        Place place;
+        AlmanacEvent Almanac::*row;
+        double reference;
+    };
+    const Place helsinkiMay{2026, 5, 11, 60.1699, 24.9384, 3};
+    const Place helsinkiApril{2026, 4, 21, 60.1699, 24.9384, 3};
+    const Place ushuaia{2026, 12, 30, -54.8019, -68.303, -3};
+    const Place edinburgh{2026, 6, 1, 55.9533, -3.1883, 1};
+    const Row rows[] = {
+        {"Helsinki, 11 May 2026: nautical dusk 01:07", helsinkiMay, &Almanac::nauticalDusk, 2461171.421518},
+        {"Helsinki, 11 May 2026: nautical dawn 01:26", helsinkiMay, &Almanac::nauticalDawn, 2461171.434419},
+        {"Helsinki, 11 May 2026: noon", helsinkiMay, &Almanac::solarNoon, 2461171.928195},
+        {"Helsinki, 21 April 2026: astronomical dusk 01:03", helsinkiApril, &Almanac::astronomicalDusk,
+         2461151.418891},
+        {"Helsinki, 21 April 2026: astronomical dawn 01:34", helsinkiApril, &Almanac::astronomicalDawn,
+         2461151.440310},
+        {"Ushuaia, 30 December 2026: nautical dusk 01:25", ushuaia, &Almanac::nauticalDusk, 2461404.683956},
+        {"Ushuaia, 30 December 2026: nautical dawn 01:46", ushuaia, &Almanac::nauticalDawn, 2461404.698860},
+        {"Ushuaia, 30 December 2026: noon", ushuaia, &Almanac::solarNoon, 2461405.191522},
+        {"Edinburgh, 1 June 2026: nautical dusk 01:02", edinburgh, &Almanac::nauticalDusk, 2461192.501149},
+        {"Edinburgh, 1 June 2026: nautical dawn 01:19", edinburgh, &Almanac::nauticalDawn, 2461192.513228},
+    };
+    for (const Row& r : rows) {
+        EXPECT_NEAR(MinutesOff(AlmanacAt(r.place).*r.row, r.reference), 0.0, 0.1) << r.what;
+    }
+}
+
 // The equation of time peaks near +16 min 25 s on 3 November and -14 min 14 s on 11-12
 // February (e.g. the Astronomical Almanac's tables), so the Sun transits Greenwich about then.
 TEST(Almanac, SolarNoonAtGreenwichFollowsTheEquationOfTime) {
