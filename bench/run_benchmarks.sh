@@ -15,3 +15,7 @@ if [ -x "$build/bench/window-timing" ]; then
   echo "== window timing"
   "$build/bench/window-timing" "$build/tools/chronel-driver" "$build/bench/bare-dialog"
 fi
+if [ -x "$build/bench/almanac-click-timing" ]; then
+  echo "== almanac click timing"
+  "$build/bench/almanac-click-timing" 5000
+fi

@@ -10,9 +10,9 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QVBoxLayout>
-#include <algorithm>
 
 #include "astro/ui/moon_disc.h"
+#include "astro/ui/selectable_value_label.h"
 
 namespace chronel {
 namespace {
@@ -49,11 +49,10 @@ void FixSize(QLabel* l, const QString& widest) {
     l->setAutoFillBackground(true);
 }
 
-// A value: plain text in a monospace font, wide enough for `chars` characters.
-QLabel* ValueLabel(QWidget* parent, int chars = 12) {
-    auto* l = new QLabel(parent);
-    l->setTextFormat(Qt::PlainText);
-    l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+// A value: plain text in a monospace font, wide enough for `chars` characters, that the user
+// can select and copy.
+SelectableValueLabel* ValueLabel(QWidget* parent, int chars = 12) {
+    auto* l = new SelectableValueLabel(parent);
     QFont f = l->font();
     f.setStyleHint(QFont::Monospace);
     f.setFamily(QStringLiteral("DejaVu Sans Mono"));
@@ -112,26 +111,24 @@ AlmanacDlg::AlmanacDlg(QWidget* parent) : QDialog(parent), chooseFile_(AskForYea
     moonGrid->setColumnStretch(2, 1);
 
     auto* phaseBox = new QWidget(this);
-    phaseGrid_ = new QGridLayout(phaseBox);
-    phaseGrid_->setHorizontalSpacing(18);
+    auto* phaseGrid = new QGridLayout(phaseBox);
+    phaseGrid->setHorizontalSpacing(18);
     const char* heads[] = {"Phase", "Universal Time", "Clock time"};
     for (int c = 0; c < 3; ++c) {
         auto* h = new QLabel(QString::fromUtf8(heads[c]), phaseBox);
         QFont f = h->font();
         f.setBold(true);
         h->setFont(f);
-        phaseGrid_->addWidget(h, 0, c);
+        phaseGrid->addWidget(h, 0, c);
     }
     for (int row = 1; row <= kPhaseRows; ++row) {
-        for (int c = 0; c < 3; ++c) {
-            QLabel* l = c == 0 ? new QLabel(phaseBox) : ValueLabel(phaseBox, 18);
-            if (c == 0) {
-                l->setTextFormat(Qt::PlainText);
-                FixSize(l, QStringLiteral("First Quarter "));
-            }
-            phaseGrid_->addWidget(l, row, c);
-            phaseCells_.push_back(l);
-        }
+        PhaseRow cells{new QLabel(phaseBox), ValueLabel(phaseBox, 18), ValueLabel(phaseBox, 18)};
+        cells.name->setTextFormat(Qt::PlainText);
+        FixSize(cells.name, QStringLiteral("First Quarter "));
+        phaseGrid->addWidget(cells.name, row, 0);
+        phaseGrid->addWidget(cells.ut, row, 1);
+        phaseGrid->addWidget(cells.local, row, 2);
+        phaseRows_.push_back(cells);
     }
 
     auto* other = new QFormLayout;
@@ -170,9 +167,9 @@ AlmanacDlg::AlmanacDlg(QWidget* parent) : QDialog(parent), chooseFile_(AskForYea
     top->addLayout(buttons);
 }
 
-QLabel* AlmanacDlg::AddRow(QGridLayout* grid, int row, const QString& label) {
+SelectableValueLabel* AlmanacDlg::AddRow(QGridLayout* grid, int row, const QString& label) {
     auto* name = new QLabel(label, grid->parentWidget());
-    QLabel* value = ValueLabel(grid->parentWidget());
+    SelectableValueLabel* value = ValueLabel(grid->parentWidget());
     value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     name->setBuddy(value);
     grid->setHorizontalSpacing(18);
@@ -203,33 +200,31 @@ void AlmanacDlg::showEvent(QShowEvent* event) {
 void AlmanacDlg::Fill(const AlmanacTexts& t, bool southernObserver, const QString& placeName) {
     setWindowTitle(placeName.isEmpty() ? QStringLiteral("Almanac")
                                        : QStringLiteral("Almanac - ") + placeName);
+    // A value repaints only the glyphs that changed, and only itself: the labels are of fixed
+    // size, so no new text asks the window for a new layout.
     for (int i = 0; i < kSunRowCount; ++i) {
-        eventValues_[i]->setText(QString::fromStdString(t.*(kSunRows[i].text)));
+        eventValues_[i]->SetValue(QString::fromStdString(t.*(kSunRows[i].text)));
     }
     for (int i = 0; i < static_cast<int>(std::size(kMoonRows)); ++i) {
-        eventValues_[kSunRowCount + i]->setText(QString::fromStdString(t.*(kMoonRows[i].text)));
+        eventValues_[kSunRowCount + i]->SetValue(QString::fromStdString(t.*(kMoonRows[i].text)));
     }
-    noonAltitude_->setText(t.solarNoonAltitude ? Number(*t.solarNoonAltitude, "\u00b0")
-                                               : QStringLiteral("none"));
-    dayLength_->setText(QString::fromStdString(t.dayLength));
-    illumination_->setText(Number(t.moonIllumination, " %"));
-    age_->setText(Number(t.moonAge, " d ") +
-                  (t.moonWaxing ? QStringLiteral("waxing") : QStringLiteral("waning")));
-    deltaT_->setText(Number(t.deltaT, " s"));
-    nextSeason_->setText(QString::fromStdString(t.nextSeasonName + "  " + t.nextSeasonUt));
+    noonAltitude_->SetValue(t.solarNoonAltitude ? Number(*t.solarNoonAltitude, "\u00b0")
+                                                : QStringLiteral("none"));
+    dayLength_->SetValue(QString::fromStdString(t.dayLength));
+    illumination_->SetValue(Number(t.moonIllumination, " %"));
+    age_->SetValue(Number(t.moonAge, " d ") +
+                   (t.moonWaxing ? QStringLiteral("waxing") : QStringLiteral("waning")));
+    deltaT_->SetValue(Number(t.deltaT, " s"));
+    nextSeason_->SetValue(QString::fromStdString(t.nextSeasonName + "  " + t.nextSeasonUt));
     moon_->SetPhase(t.moonIllumination, t.moonWaxing, southernObserver);
 
-    // The cells are made once and reused.
-    const std::size_t shown = std::min(t.phases.size(), phaseCells_.size() / 3);
-    for (std::size_t row = 0; row < phaseCells_.size() / 3; ++row) {
-        const bool used = row < shown;
-        const std::string cells[] = {used ? t.phases[row].phase : std::string(),
-                                     used ? t.phases[row].ut : std::string(),
-                                     used ? t.phases[row].local : std::string()};
-        for (int c = 0; c < 3; ++c) {
-            QLabel* l = phaseCells_[row * 3 + c];
-            l->setText(QString::fromStdString(cells[c]));  // an unused row stays, empty
-        }
+    // The rows are made once and reused; an unused row stays, empty.
+    for (std::size_t row = 0; row < phaseRows_.size(); ++row) {
+        const bool used = row < t.phases.size();
+        const PhaseRow& cells = phaseRows_[row];
+        cells.name->setText(used ? QString::fromStdString(t.phases[row].phase) : QString());
+        cells.ut->SetValue(used ? QString::fromStdString(t.phases[row].ut) : QString());
+        cells.local->SetValue(used ? QString::fromStdString(t.phases[row].local) : QString());
     }
 }
 

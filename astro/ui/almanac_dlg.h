@@ -19,6 +19,7 @@ class QPushButton;
 namespace chronel {
 
 class MoonDisc;
+class SelectableValueLabel;
 
 enum class YearFileFormat { kCsv, kICalendar };
 
@@ -63,17 +64,21 @@ private:
     };
     void Fill(const AlmanacTexts& texts, bool southernObserver, const QString& placeName);
     void ExportYear();
-    QLabel* AddRow(QGridLayout* grid, int row, const QString& label);
+    SelectableValueLabel* AddRow(QGridLayout* grid, int row, const QString& label);
 
-    std::vector<QLabel*> eventValues_;  // in the order of kEventRows
-    QLabel* noonAltitude_ = nullptr;
-    QLabel* dayLength_ = nullptr;
-    QLabel* illumination_ = nullptr;
-    QLabel* age_ = nullptr;
-    QLabel* deltaT_ = nullptr;
-    QLabel* nextSeason_ = nullptr;
-    QGridLayout* phaseGrid_ = nullptr;
-    std::vector<QLabel*> phaseCells_;
+    std::vector<SelectableValueLabel*> eventValues_;  // in the order of kEventRows
+    SelectableValueLabel* noonAltitude_ = nullptr;
+    SelectableValueLabel* dayLength_ = nullptr;
+    SelectableValueLabel* illumination_ = nullptr;
+    SelectableValueLabel* age_ = nullptr;
+    SelectableValueLabel* deltaT_ = nullptr;
+    SelectableValueLabel* nextSeason_ = nullptr;
+    struct PhaseRow {
+        QLabel* name;
+        SelectableValueLabel* ut;
+        SelectableValueLabel* local;
+    };
+    std::vector<PhaseRow> phaseRows_;
     QLabel* status_ = nullptr;
     QPushButton* exportButton_ = nullptr;
     MoonDisc* moon_ = nullptr;

@@ -3,7 +3,12 @@
 // the lit part of the disc and the terminator, with the bright limb on the side an observer
 // sees it. North of the equator a waxing Moon is lit on the right (west); south of it the
 // picture is the mirror image, lit on the left.
+//
+// Only the lit part changes from day to day. The sky with the dark disc beneath it and the
+// rim above it depend on the size and the side alone, so they are drawn once into pixmaps and
+// each paint lays the lit part between the two.
 
+#include <QPixmap>
 #include <QWidget>
 
 namespace chronel {
@@ -26,8 +31,21 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The layers that do not depend on the phase, for one size, side and pixel ratio.
+    struct Layers {
+        QSize size;
+        bool litOnRight = true;
+        qreal pixelRatio = 0;
+        QPixmap below;  // the sky and the dark disc, opaque
+        QPixmap rim;    // the outline of the disc on a transparent ground
+    };
+    const Layers& LayersFor(qreal pixelRatio);
+
     double illuminated_ = 0.0;  // fraction 0..1
     bool litOnRight_ = true;
+    double percentShown_ = -1.0;  // the phase last set, so that the same phase paints nothing
+    bool waxingShown_ = true;
+    Layers layers_;
 };
 
 }  // namespace chronel
