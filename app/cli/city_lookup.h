@@ -22,6 +22,15 @@ std::optional<std::size_t> FindCityByName(const CityTable& table, std::string_vi
 template <class Names>
 std::vector<std::string> CloseNames(const Names& names, std::string_view name, std::size_t count);
 
+// message, then "; close names: " and up to five of the names closest to name (for an unknown
+// city or region).
+template <class Names>
+std::string WithCloseNames(std::string message, const Names& names, std::string_view name) {
+    const std::vector<std::string> close = CloseNames(names, name, 5);
+    for (std::size_t i = 0; i < close.size(); ++i) message += (i ? ", " : "; close names: ") + close[i];
+    return message;
+}
+
 // Case-insensitive edit distance of name to candidate or to candidate's part before " (".
 std::size_t NameDistance(std::string_view name, std::string_view candidate);
 

@@ -93,8 +93,7 @@ ConvertCommand ParseConvertCommand(const std::vector<std::string>& args) {
         } else if (auto v = in.Option("--batch")) {
             command.batch = *v;
         } else if (auto v = in.Option("--format")) {
-            const std::string f = ParseChoice(*v, "--format", {"text", "json", "csv"});
-            command.format = f == "json" ? OutputFormat::Json : f == "csv" ? OutputFormat::Csv : OutputFormat::Text;
+            command.format = ParseOutputFormat(*v);
         } else if (command.date.empty() && !in.Peek().empty() && in.Peek()[0] != '-') {
             command.date = in.Take();
         } else {

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "app/cli/day_command.h"
 #include "app/cli/output.h"
+#include "app/cli/output_format.h"
 #include "app/core/catalogues.h"
 
 namespace chronel {

@@ -91,10 +91,7 @@ double JulianOption(const CalendarDate& d) {
 std::string RegionOption(const std::string& name, std::string_view option) {
     for (std::string_view r : g_regionNames)
         if (r == name) return name;
-    std::string message = std::string(option) + ": unknown region '" + name + "'";
-    const std::vector<std::string> close = CloseNames(g_regionNames, name, 5);
-    for (std::size_t i = 0; i < close.size(); ++i) message += (i ? ", " : "; close names: ") + close[i];
-    throw UsageError(message);
+    throw UsageError(WithCloseNames(std::string(option) + ": unknown region '" + name + "'", g_regionNames, name));
 }
 
 }  // namespace
@@ -139,8 +136,7 @@ DayCommand ParseDayCommand(const std::vector<std::string>& args, const Catalogue
         } else if (auto v = in.Option("--days")) {
             command.days = static_cast<int>(ParseInteger(*v, "--days", 1, kMaxDays));
         } else if (auto v = in.Option("--format")) {
-            const std::string f = ParseChoice(*v, "--format", {"text", "json", "csv"});
-            command.format = f == "json" ? OutputFormat::Json : f == "csv" ? OutputFormat::Csv : OutputFormat::Text;
+            command.format = ParseOutputFormat(*v);
         } else {
             throw UsageError("unknown option '" + in.Peek() + "'");
         }

@@ -5,13 +5,12 @@
 #include <vector>
 
 #include "app/cli/output.h"
+#include "app/cli/output_format.h"
 #include "app/core/catalogues.h"
 #include "app/core/day_query.h"
 #include "calendar/day_numbers.h"
 
 namespace chronel {
-
-enum class OutputFormat { Text, Json, Csv };
 
 struct DayCommand {
     DayQuery first;  // the first day, the place and the regions

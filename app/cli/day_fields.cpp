@@ -45,6 +45,12 @@ void WriteCalendarObject(FieldSink& sink, const char* key, const DatePanelTexts&
         WriteCalendar(sink, key, {p.julDay, p.julMonthItem, p.julYear, p.julEraItem, p.julLeap, p.julDayOfYear, p.julWeekOfYear});
 }
 
+void WriteEasterDateObjects(FieldSink& sink, const ComputusTexts& e) {
+    WriteEasterDate(sink, "catholic", e.catholicDay, e.catholicMonth);
+    WriteEasterDate(sink, "orthodoxJulian", e.orthodoxJulianDay, e.orthodoxJulianMonth);
+    WriteEasterDate(sink, "orthodoxGregorian", e.orthodoxGregorianDay, e.orthodoxGregorianMonth);
+}
+
 void WriteLocalDateObject(FieldSink& sink, const char* key, const std::string& region, const LocalDateRowTexts& row) {
     sink.BeginObject(key);
     sink.Text("region", region);
@@ -93,9 +99,7 @@ void WriteDayFields(const DayReport& r, FieldSink& sink) {
 
     const ComputusTexts& e = r.easter;
     sink.BeginObject("easter");
-    WriteEasterDate(sink, "catholic", e.catholicDay, e.catholicMonth);
-    WriteEasterDate(sink, "orthodoxJulian", e.orthodoxJulianDay, e.orthodoxJulianMonth);
-    WriteEasterDate(sink, "orthodoxGregorian", e.orthodoxGregorianDay, e.orthodoxGregorianMonth);
+    WriteEasterDateObjects(sink, e);
     if (e.noteVisible)
         sink.Text("note", e.note);
     else

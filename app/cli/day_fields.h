@@ -15,6 +15,10 @@ void WriteDayFields(const DayReport& report, FieldSink& sink);
 // weekOfYear, as the date panel shows them.
 void WriteCalendarObject(FieldSink& sink, const char* key, const DatePanelTexts& panels, bool gregorian);
 
+// Into the open object, the three Easter dates as objects of day and month, as the Computus
+// window shows them: catholic, orthodoxJulian, orthodoxGregorian.
+void WriteEasterDateObjects(FieldSink& sink, const ComputusTexts& texts);
+
 // The object of a local-date row: region, day, month, year, era, style.
 void WriteLocalDateObject(FieldSink& sink, const char* key, const std::string& region, const LocalDateRowTexts& row);
 

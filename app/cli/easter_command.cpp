@@ -5,6 +5,7 @@
 #include "app/cli/arguments.h"
 #include "app/cli/subcommand.h"
 #include "app/cli/csv_sink.h"
+#include "app/cli/day_fields.h"
 #include "app/cli/json_sink.h"
 #include "easter/core/computus_texts.h"
 #include "res/templates/templates.h"
@@ -26,17 +27,9 @@ const char kEasterHelp[] =
 constexpr int kLastYear = 1000000;
 
 void WriteYear(FieldSink& sink, int year, const ComputusTexts& t) {
-    auto date = [&](const char* key, const std::string& day, const std::string& month) {
-        sink.BeginObject(key);
-        sink.Text("day", day);
-        sink.Text("month", month);
-        sink.EndObject();
-    };
     sink.BeginObject({});
     sink.Number("year", year);
-    date("catholic", t.catholicDay, t.catholicMonth);
-    date("orthodoxJulian", t.orthodoxJulianDay, t.orthodoxJulianMonth);
-    date("orthodoxGregorian", t.orthodoxGregorianDay, t.orthodoxGregorianMonth);
+    WriteEasterDateObjects(sink, t);
     sink.EndObject();
 }
 
@@ -50,8 +43,7 @@ EasterCommand ParseEasterCommand(const std::vector<std::string>& args) {
         if (auto v = in.Option("--to")) {
             to = static_cast<int>(ParseInteger(*v, "--to", 1, kLastYear));
         } else if (auto v = in.Option("--format")) {
-            const std::string f = ParseChoice(*v, "--format", {"text", "json", "csv"});
-            command.format = f == "json" ? OutputFormat::Json : f == "csv" ? OutputFormat::Csv : OutputFormat::Text;
+            command.format = ParseOutputFormat(*v);
         } else if (!from && !in.Peek().empty() && in.Peek()[0] != '-') {
             from = static_cast<int>(ParseInteger(in.Take(), "YEAR", 1, kLastYear));
         } else {

@@ -49,27 +49,24 @@ void JsonSink::Key(std::string_view key) {
     }
 }
 
-void JsonSink::BeginObject(std::string_view key) {
+void JsonSink::Open(std::string_view key, char bracket) {
     Key(key);
-    m_out += '{';
+    m_out += bracket;
     m_first.push_back(true);
 }
 
-void JsonSink::EndObject() {
-    m_out += '}';
+void JsonSink::Close(char bracket) {
+    m_out += bracket;
     m_first.pop_back();
 }
 
-void JsonSink::BeginArray(std::string_view key) {
-    Key(key);
-    m_out += '[';
-    m_first.push_back(true);
-}
+void JsonSink::BeginObject(std::string_view key) { Open(key, '{'); }
 
-void JsonSink::EndArray() {
-    m_out += ']';
-    m_first.pop_back();
-}
+void JsonSink::EndObject() { Close('}'); }
+
+void JsonSink::BeginArray(std::string_view key) { Open(key, '['); }
+
+void JsonSink::EndArray() { Close(']'); }
 
 void JsonSink::Text(std::string_view key, std::string_view value) {
     Key(key);

@@ -22,6 +22,8 @@ public:
 
 private:
     void Key(std::string_view key);  // the comma before a sibling, and the key of an object member
+    void Open(std::string_view key, char bracket);  // an object or an array, after its key
+    void Close(char bracket);
 
     std::string& m_out;
     std::vector<bool> m_first;  // per open object or array: no member written yet

@@ -44,10 +44,7 @@ DayPlace PlaceOptions::Resolve(const Catalogues& c) const {
     if (!m_city) return StartupPlace(c);
     if (const auto row = FindCityByName(c.cities, *m_city))
         if (auto place = CityPlace(c, *row)) return *place;
-    std::string message = "unknown city '" + *m_city + "'";
-    const std::vector<std::string> close = CloseNames(c.cities.cityNames, *m_city, 5);
-    for (std::size_t i = 0; i < close.size(); ++i) message += (i ? ", " : "; close names: ") + close[i];
-    throw UsageError(message);
+    throw UsageError(WithCloseNames("unknown city '" + *m_city + "'", c.cities.cityNames, *m_city));
 }
 
 }  // namespace chronel
