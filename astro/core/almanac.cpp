@@ -139,10 +139,8 @@ Crossings AltitudeCrossings(const double (&sinAltitude)[kSampleCount], double si
 
 // Rise and set (the low-precision series, the parabola's roots as they are): the main window's
 // method, so the two agree to the minute.
-RiseAndSet RiseSetEvents(const double (&sinAltitude)[kSampleCount], double altitude,
-                         const DayContext& day) {
-    return EventsOf(AltitudeCrossings(sinAltitude, SinDeg(altitude)), day,
-                    [](const Crossing& c) { return c.hour; });
+RiseAndSet RiseSetEvents(const Crossings& c, const DayContext& day) {
+    return EventsOf(c, day, [](const Crossing& one) { return one.hour; });
 }
 
 // A twilight: the apparent Sun sampled hourly, each crossing refined on its altitude.
@@ -286,7 +284,8 @@ Almanac ComputeAlmanac(int year, int month, int day, double latitude, double lon
     const RiseAndSet astronomical = TwilightEvents(sun, sunApparent, kAstronomicalTwilightAltitude, ctx);
     const RiseAndSet nautical = TwilightEvents(sun, sunApparent, kNauticalTwilightAltitude, ctx);
     const RiseAndSet civil = TwilightEvents(sun, sunApparent, kCivilTwilightAltitude, ctx);
-    const RiseAndSet sunRiseSet = RiseSetEvents(sunLowPrecision, kSunriseAltitude, ctx);
+    const Crossings sunCrossings = AltitudeCrossings(sunLowPrecision, SinDeg(kSunriseAltitude));
+    const RiseAndSet sunRiseSet = RiseSetEvents(sunCrossings, ctx);
     a.astronomicalDawn = astronomical.rise, a.astronomicalDusk = astronomical.set;
     a.nauticalDawn = nautical.rise, a.nauticalDusk = nautical.set;
     a.civilDawn = civil.rise, a.civilDusk = civil.set;
@@ -296,11 +295,11 @@ Almanac ComputeAlmanac(int year, int month, int day, double latitude, double lon
         a.solarNoon = ctx.Happens(*noon);
         a.solarNoonAltitude = std::asin(std::fmax(-1.0, std::fmin(1.0, sun.SinAltitude(*noon)))) * kRadToDeg;
     }
-    a.dayLengthHours = DayLengthHours(AltitudeCrossings(sunLowPrecision, SinDeg(kSunriseAltitude)));
+    a.dayLengthHours = DayLengthHours(sunCrossings);
 
     double moonAltitude[kSampleCount];
     for (int h = 0; h < kSampleCount; ++h) moonAltitude[h] = moon[h].sinAltitude;
-    const RiseAndSet moonRiseSet = RiseSetEvents(moonAltitude, kMoonriseAltitude, ctx);
+    const RiseAndSet moonRiseSet = RiseSetEvents(AltitudeCrossings(moonAltitude, SinDeg(kMoonriseAltitude)), ctx);
     a.moonrise = moonRiseSet.rise, a.moonset = moonRiseSet.set;
     if (const std::optional<double> transit = MoonTransitHour(moon)) a.moonTransit = ctx.Happens(*transit);
 

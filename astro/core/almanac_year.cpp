@@ -6,6 +6,7 @@
 
 #include "astro/core/almanac_texts.h"
 #include "calendar/day_numbers.h"
+#include "platform/core/csv_field.h"
 
 namespace chronel {
 namespace {
@@ -60,16 +61,6 @@ std::vector<std::string> RowFields(const Almanac& a) {
             PhasesOfTheDay(a, t)};
 }
 
-std::string CsvField(const std::string& s) {
-    if (s.find_first_of(",\"\r\n") == std::string::npos) return s;
-    std::string out = "\"";
-    for (char c : s) {
-        if (c == '"') out += '"';
-        out += c;
-    }
-    return out + "\"";
-}
-
 // "20260103T100300Z" of a UT Julian Day rounded to the minute.
 std::string IcsUtc(double jdUt) {
     const std::string iso = FormatUtInstant(jdUt);  // "YYYY-MM-DDTHH:MMZ"
@@ -114,7 +105,10 @@ std::string AlmanacYearCsv(const std::vector<Almanac>& days) {
     out += "\n";
     for (const Almanac& a : days) {
         const std::vector<std::string> fields = RowFields(a);
-        for (std::size_t i = 0; i < fields.size(); ++i) out += (i ? "," : "") + CsvField(fields[i]);
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            if (i) out += ',';
+            AppendCsvValue(out, fields[i]);
+        }
         out += "\n";
     }
     return out;

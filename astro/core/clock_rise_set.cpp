@@ -10,14 +10,13 @@ namespace chronel {
 namespace {
 
 constexpr double kPerHourDays = 0.041666666666666664;  // 1 / 24, as the search takes it
-constexpr double kMjdToJd = 2400000.5;
 
 // The offset in force at local noon of the civil day whose midnight is mjdDay (MJD, at the
 // place's clock): noon at the clock is noon UT less the offset, which itself depends on the
 // instant, so the offset is looked up again until it holds. A noon that the clocks skip (a
 // jump forward across it) has no such offset; it takes the one after the jump, the larger.
 double NoonOffset(double mjdDay, const UtcOffsetAt& offsetAt) {
-    const double noonJd = mjdDay + 0.5 + kMjdToJd;
+    const double noonJd = mjdDay + 0.5 + kMjdOffset;
     const double first = offsetAt(noonJd);
     const double second = offsetAt(noonJd - first * kPerHourDays);
     if (second == first) return first;
@@ -57,7 +56,7 @@ ClockRiseSet ComputeClockRiseSet(int year, int month, int day, double longitude,
     r.instants = ComputeRiseSet(year, month, day, longitude, latitude, r.searchOffsetHours);
 
     // The searched midnight as the search takes it (rise_set.cpp), as a Julian Day in UT.
-    const double midnightJd = mjdDay - r.searchOffsetHours * kPerHourDays + kMjdToJd;
+    const double midnightJd = mjdDay - r.searchOffsetHours * kPerHourDays + kMjdOffset;
     r.startOffsetHours = offsetAt(midnightJd);
     r.endOffsetHours = offsetAt(midnightJd + 1.0);
 

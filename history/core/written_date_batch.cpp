@@ -8,6 +8,8 @@
 #include <ostream>
 
 #include "history/core/written_date_text.h"
+#include "platform/core/csv_field.h"
+#include "platform/core/text_encoding.h"
 
 namespace chronel {
 namespace {
@@ -105,10 +107,6 @@ private:
     std::string_view m_text;
     std::size_t m_pos = 0;
 };
-
-bool NeedsQuotes(std::string_view field) {
-    return field.find_first_of(",\"\r\n") != std::string_view::npos;
-}
 
 bool IsBlank(char ch) { return ch == ' ' || ch == '\t'; }
 
@@ -229,17 +227,7 @@ std::vector<std::string> BatchResultFields(const WrittenDateLookup& lookup, std:
 void AppendCsvRecord(std::string& out, std::span<const std::string> fields) {
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (i > 0) out += ',';
-        const std::string& f = fields[i];
-        if (!NeedsQuotes(f)) {
-            out += f;
-            continue;
-        }
-        out += '"';
-        for (char ch : f) {
-            if (ch == '"') out += '"';
-            out += ch;
-        }
-        out += '"';
+        AppendCsvValue(out, fields[i]);
     }
     out += "\r\n";
 }
@@ -251,9 +239,8 @@ BatchSummary ConvertBatch(std::istream& in, std::ostream& out, std::span<const C
     const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     // Spreadsheet programs often begin a UTF-8 file with a byte order mark; it is not part of
     // the first column's name.
-    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
     std::string_view body = text;
-    if (body.substr(0, kByteOrderMark.size()) == kByteOrderMark) body.remove_prefix(kByteOrderMark.size());
+    if (body.starts_with(kUtf8ByteOrderMark)) body.remove_prefix(kUtf8ByteOrderMark.size());
     CsvReader reader(body);
     const BatchContext ctx{regions, eras, styles, monthNames};
 

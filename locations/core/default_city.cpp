@@ -59,8 +59,7 @@ DefaultCityFile ParseDefaultCityText(std::string_view text) {
     // from_chars takes a '-' but no '+'.
     if (text.size() > 1 && text[0] == '+' && text[1] != '-') text.remove_prefix(1);
     int value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    (void)end;
+    const std::errc ec = std::from_chars(text.data(), text.data() + text.size(), value).ec;
     if (ec == std::errc()) {
         result.state = DefaultCityFile::State::Number;
         result.number = value;

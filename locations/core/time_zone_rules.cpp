@@ -4,16 +4,20 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <exception>
-#include <fstream>
-#include <iterator>
 #include <utility>
+
+#include "platform/core/safe_read.h"
 
 namespace chronel {
 namespace {
 
 // Where Debian's date library (built with USE_OS_TZDB) reads the compiled zone files.
 constexpr const char* kZoneFolder = "/usr/share/zoneinfo/";
+
+// Compiled zone files hold a few KiB (the largest, about 4 KiB); the limit only guards.
+constexpr std::size_t kMaxZoneFileBytes = 1 << 20;
 
 constexpr double kUnixEpochJd = 2440587.5;  // 1970-01-01 00:00 UT
 constexpr double kSecondsPerDay = 86400.0;
@@ -26,9 +30,9 @@ constexpr double kLatestSeconds = 4.0e13;
 // The POSIX rule at the end of a TZif file of version 2 or later: the text between the last
 // two line feeds. Empty for a file without one.
 std::string ReadFooterRule(const std::string& zoneId) {
-    std::ifstream file(kZoneFolder + zoneId, std::ios::binary);
-    const std::string data((std::istreambuf_iterator<char>(file)),
-                           std::istreambuf_iterator<char>());
+    const FileText file = ReadRegularFile(std::string(kZoneFolder) + zoneId, kMaxZoneFileBytes);
+    if (file.state != FileText::State::Read || file.truncated) return {};
+    const std::string& data = file.text;
     const bool version2 = data.size() >= 6 && data.compare(0, 4, "TZif") == 0 && data[4] >= '2';
     if (!version2 || data.back() != '\n') {
         return {};
