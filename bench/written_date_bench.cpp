@@ -13,6 +13,7 @@
 #include "history/core/written_date.h"
 #include "history/core/written_date_batch.h"
 #include "history/core/year_styles.h"
+#include "platform/core/csv_field.h"
 #include "platform/core/data_dir.h"
 
 using namespace chronel;
@@ -68,13 +69,8 @@ std::string BatchInput(const Tables& t, int rows) {
         const int day = 1 + (k * 7) % 28;
         const int month = 1 + (k * 5) % 12;
         const int year = 900 + (k * 37) % 1200;
-        std::string region = r.m_name;
-        if (region.find_first_of(",\"") != std::string::npos) {
-            std::string quoted = "\"";
-            for (char ch : region) quoted += ch == '"' ? std::string("\"\"") : std::string(1, ch);
-            region = quoted + "\"";
-        }
-        csv += region + ",";
+        AppendCsvValue(csv, r.m_name);
+        csv += ',';
         if (k % 16 == 5) csv += std::to_string(day) + " Smarch " + std::to_string(year);
         else if (k % 16 == 9) csv += "30 February " + std::to_string(year);
         else csv += std::to_string(day) + " " + kMonths[static_cast<std::size_t>(month) - 1] + " " + std::to_string(year);

@@ -1,21 +1,9 @@
 #include "app/cli/csv_sink.h"
 
 #include "app/cli/json_sink.h"
+#include "platform/core/csv_field.h"
 
 namespace chronel {
-
-void AppendCsvField(std::string& out, std::string_view value) {
-    if (value.find_first_of(",\"\r\n") == std::string_view::npos) {
-        out += value;
-        return;
-    }
-    out += '"';
-    for (const char c : value) {
-        if (c == '"') out += '"';
-        out += c;
-    }
-    out += '"';
-}
 
 void CsvSink::BeginRecord() {
     if (!m_names.empty()) m_collectNames = false;
@@ -26,7 +14,7 @@ void CsvSink::BeginRecord() {
 void CsvSink::AppendRow(std::string& out) const {
     for (std::size_t i = 0; i < m_count; ++i) {
         if (i) out += ',';
-        AppendCsvField(out, m_values[i]);
+        AppendCsvValue(out, m_values[i]);
     }
     out += "\r\n";
 }
@@ -34,7 +22,7 @@ void CsvSink::AppendRow(std::string& out) const {
 void CsvSink::AppendHeader(std::string& out) const {
     for (std::size_t i = 0; i < m_names.size(); ++i) {
         if (i) out += ',';
-        AppendCsvField(out, m_names[i]);
+        AppendCsvValue(out, m_names[i]);
     }
     out += "\r\n";
 }

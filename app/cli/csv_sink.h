@@ -50,7 +50,4 @@ private:
     bool m_collectNames = true;
 };
 
-// value quoted as a CSV field when it holds a comma, a quote or a line break.
-void AppendCsvField(std::string& out, std::string_view value);
-
 }  // namespace chronel
