@@ -128,7 +128,6 @@ CCalendarDlg::CCalendarDlg(std::shared_ptr<const Catalogues> catalogues, QWidget
 CCalendarDlg::~CCalendarDlg() = default;
 
 void CCalendarDlg::OnInitDialog() {
-    m_computusShown = false;
     // The About item: Linux window managers offer no system menu, so it sits on the window's
     // context menu, after a separator.
     m_systemMenu = new QMenu(this);
@@ -298,14 +297,11 @@ void CCalendarDlg::UpdateAllPanels() {
         WriteRiseSetTrace(*trace, m_dates.m_gregYear, m_dates.m_gregMonth, m_dates.m_gregDay, p.longitude, p.latitude,
                           m_report.clock.searchOffsetHours, m_report.riseSet);
     }
-    if (m_computusShown && m_computusDlg) m_computusDlg->ShowEaster(m_report.easter);
+    if (m_computusDlg) m_computusDlg->ShowEaster(m_report.easter);
     if (AlmanacShown()) ShowAlmanac();
     OnSelchangeRegionA();
     OnSelchangeRegionB();
-    if (m_moonShownJD != m_dates.m_jd) {
-        m_moonShownJD = m_dates.m_jd;
-        ShowMoonStrip(m_report.moon);
-    }
+    ShowMoonStrip(m_report.moon);
 }
 
 void CCalendarDlg::SetPlace(const ObserverPlace& position, std::optional<int> cityRow) {
@@ -337,7 +333,6 @@ void CCalendarDlg::SetPhaseInUniversalTime(bool on) {
     if (m_options.phaseInUniversalTime == on) return;
     m_options.phaseInUniversalTime = on;
     if (m_settings) m_settings->setValue(kPhaseInUniversalTimeSetting, on);
-    m_moonShownJD.reset();  // the phase texts change although the day does not
     UpdateAllPanels();
 }
 
@@ -457,12 +452,14 @@ QRect CCalendarDlg::MoonPictureRect() const {
     return QRect(x, y, kMoonPictureSize, kMoonPictureSize);
 }
 
-// The phase texts and the picture of the day shown; the picture is repainted at once.
+// The phase texts and the picture of the day shown (unchanged texts are not set again). A new
+// picture is painted at once, so MoonPictureShown() names it as soon as the day has changed;
+// the eight pictures last several days each, so most steps of a day paint nothing.
 void CCalendarDlg::ShowMoonStrip(const MoonReport& moon) {
     SetText(kPhaseNameField, moon.texts.name);
     SetText(kPhaseDateField, moon.texts.date);
     SetText(kPhaseTimeField, moon.texts.time);
-    if (isVisible()) repaint(MoonPictureRect());
+    if (isVisible() && m_moonPictureShown != moon.pictureResource) repaint(MoonPictureRect());
 }
 
 void CCalendarDlg::paintEvent(QPaintEvent* event) {
@@ -513,7 +510,6 @@ void CCalendarDlg::OnOpenComputus() {
     m_computusDlg = CreateSideWindow(this, m_computusDlg, m_failNextCreation);
     if (m_computusDlg) m_computusDlg->ShowEaster(m_report.easter);
     ShowSideWindow(m_computusDlg);
-    m_computusShown = true;
 }
 
 void CCalendarDlg::OnAbout() {

@@ -142,11 +142,9 @@ private:
     AlmanacDlg* m_almanacDlg = nullptr;
     QLabel* m_asWrittenNote = nullptr;
     DayReport m_report;
-    std::optional<double> m_moonShownJD;  // day for which the Moon strip was last written
     QMenu* m_systemMenu = nullptr;
     CLocationsDlg* m_locationsDlg = nullptr;  // created on first use, owned as a child window
-    CComputusDlg* m_computusDlg = nullptr;
-    bool m_computusShown = false;  // once set, every recomputation refreshes the Computus window
+    CComputusDlg* m_computusDlg = nullptr;  // once opened, every recomputation refreshes it
     bool m_failNextCreation = false;
     std::optional<int> m_moonPictureShown;  // resource number last painted
 };
