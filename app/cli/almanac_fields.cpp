@@ -1,34 +1,11 @@
 #include "app/cli/almanac_fields.h"
 
 namespace chronel {
-namespace {
-
-// The twelve event rows: key and text, in the order written.
-struct EventKey {
-    const char* key;
-    std::string AlmanacTexts::*text;
-};
-constexpr EventKey kEvents[] = {
-    {"astronomicalDawn", &AlmanacTexts::astronomicalDawn},
-    {"nauticalDawn", &AlmanacTexts::nauticalDawn},
-    {"civilDawn", &AlmanacTexts::civilDawn},
-    {"sunrise", &AlmanacTexts::sunrise},
-    {"solarNoon", &AlmanacTexts::solarNoon},
-    {"sunset", &AlmanacTexts::sunset},
-    {"civilDusk", &AlmanacTexts::civilDusk},
-    {"nauticalDusk", &AlmanacTexts::nauticalDusk},
-    {"astronomicalDusk", &AlmanacTexts::astronomicalDusk},
-    {"moonrise", &AlmanacTexts::moonrise},
-    {"moonTransit", &AlmanacTexts::moonTransit},
-    {"moonset", &AlmanacTexts::moonset},
-};
-
-}  // namespace
 
 void WriteAlmanacObject(FieldSink& sink, std::string_view key, const AlmanacTexts& t, bool withDate) {
     sink.BeginObject(key);
     if (withDate) sink.Text("date", t.date);
-    for (const EventKey& e : kEvents) sink.Text(e.key, t.*e.text);
+    for (const AlmanacEventRow& e : kAlmanacEventRows) sink.Text(e.key, t.*e.text);
     if (t.solarNoonAltitude)
         sink.Number("solarNoonAltitude", *t.solarNoonAltitude);
     else

@@ -1,6 +1,7 @@
 #pragma once
 // Texts of the almanac of a day, as the window, the command line and the JSON report show them.
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -35,6 +36,29 @@ struct AlmanacTexts {
     std::string nextSeasonName;  // "March equinox", "June solstice", ...
     std::string nextSeasonUt;    // "YYYY-MM-DDTHH:MMZ"
 };
+
+// The twelve event rows in the order the almanac lists them (the Sun's nine, then the Moon's
+// three): the key of the command line's JSON and CSV, the label of the window, the text.
+struct AlmanacEventRow {
+    const char* key;
+    const char* label;
+    std::string AlmanacTexts::*text;
+};
+inline constexpr std::array<AlmanacEventRow, 12> kAlmanacEventRows = {{
+    {"astronomicalDawn", "Astronomical dawn", &AlmanacTexts::astronomicalDawn},
+    {"nauticalDawn", "Nautical dawn", &AlmanacTexts::nauticalDawn},
+    {"civilDawn", "Civil dawn", &AlmanacTexts::civilDawn},
+    {"sunrise", "Sunrise", &AlmanacTexts::sunrise},
+    {"solarNoon", "Solar noon", &AlmanacTexts::solarNoon},
+    {"sunset", "Sunset", &AlmanacTexts::sunset},
+    {"civilDusk", "Civil dusk", &AlmanacTexts::civilDusk},
+    {"nauticalDusk", "Nautical dusk", &AlmanacTexts::nauticalDusk},
+    {"astronomicalDusk", "Astronomical dusk", &AlmanacTexts::astronomicalDusk},
+    {"moonrise", "Moonrise", &AlmanacTexts::moonrise},
+    {"moonTransit", "Moon's transit", &AlmanacTexts::moonTransit},
+    {"moonset", "Moonset", &AlmanacTexts::moonset},
+}};
+inline constexpr std::size_t kAlmanacSunEventRows = 9;  // the rest are the Moon's
 
 AlmanacTexts FormatAlmanacTexts(const Almanac& almanac);
 

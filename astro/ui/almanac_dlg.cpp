@@ -17,27 +17,7 @@
 namespace chronel {
 namespace {
 
-struct EventRow {
-    const char* label;
-    std::string AlmanacTexts::*text;
-};
-constexpr EventRow kSunRows[] = {
-    {"Astronomical dawn", &AlmanacTexts::astronomicalDawn},
-    {"Nautical dawn", &AlmanacTexts::nauticalDawn},
-    {"Civil dawn", &AlmanacTexts::civilDawn},
-    {"Sunrise", &AlmanacTexts::sunrise},
-    {"Solar noon", &AlmanacTexts::solarNoon},
-    {"Sunset", &AlmanacTexts::sunset},
-    {"Civil dusk", &AlmanacTexts::civilDusk},
-    {"Nautical dusk", &AlmanacTexts::nauticalDusk},
-    {"Astronomical dusk", &AlmanacTexts::astronomicalDusk},
-};
-constexpr EventRow kMoonRows[] = {
-    {"Moonrise", &AlmanacTexts::moonrise},
-    {"Moon's transit", &AlmanacTexts::moonTransit},
-    {"Moonset", &AlmanacTexts::moonset},
-};
-constexpr int kSunRowCount = static_cast<int>(std::size(kSunRows));
+constexpr int kSunRowCount = static_cast<int>(kAlmanacSunEventRows);
 constexpr int kPhaseRows = 4;  // the one before the day, one during it, two after
 
 // A label of fixed size: a new text then repaints the label alone and never asks the window
@@ -93,7 +73,7 @@ AlmanacDlg::AlmanacDlg(QWidget* parent) : QDialog(parent), chooseFile_(AskForYea
     auto* sunBox = new QWidget(this);
     auto* sunGrid = new QGridLayout(sunBox);
     for (int i = 0; i < kSunRowCount; ++i) {
-        eventValues_.push_back(AddRow(sunGrid, i, QString::fromUtf8(kSunRows[i].label)));
+        eventValues_.push_back(AddRow(sunGrid, i, QString::fromUtf8(kAlmanacEventRows[i].label)));
     }
     noonAltitude_ = AddRow(sunGrid, kSunRowCount, QStringLiteral("Noon altitude"));
     dayLength_ = AddRow(sunGrid, kSunRowCount + 1, QStringLiteral("Day length"));
@@ -101,8 +81,8 @@ AlmanacDlg::AlmanacDlg(QWidget* parent) : QDialog(parent), chooseFile_(AskForYea
     auto* moonBox = new QWidget(this);
     auto* moonGrid = new QGridLayout(moonBox);
     int row = 0;
-    for (const EventRow& r : kMoonRows) {
-        eventValues_.push_back(AddRow(moonGrid, row++, QString::fromUtf8(r.label)));
+    for (std::size_t i = kAlmanacSunEventRows; i < kAlmanacEventRows.size(); ++i) {
+        eventValues_.push_back(AddRow(moonGrid, row++, QString::fromUtf8(kAlmanacEventRows[i].label)));
     }
     illumination_ = AddRow(moonGrid, row++, QStringLiteral("Illuminated"));
     age_ = AddRow(moonGrid, row++, QStringLiteral("Age"));
@@ -202,11 +182,8 @@ void AlmanacDlg::Fill(const AlmanacTexts& t, bool southernObserver, const QStrin
                                        : QStringLiteral("Almanac - ") + placeName);
     // A value repaints only the glyphs that changed, and only itself: the labels are of fixed
     // size, so no new text asks the window for a new layout.
-    for (int i = 0; i < kSunRowCount; ++i) {
-        eventValues_[i]->SetValue(QString::fromStdString(t.*(kSunRows[i].text)));
-    }
-    for (int i = 0; i < static_cast<int>(std::size(kMoonRows)); ++i) {
-        eventValues_[kSunRowCount + i]->SetValue(QString::fromStdString(t.*(kMoonRows[i].text)));
+    for (std::size_t i = 0; i < kAlmanacEventRows.size(); ++i) {
+        eventValues_[i]->SetValue(QString::fromStdString(t.*(kAlmanacEventRows[i].text)));
     }
     noonAltitude_->SetValue(t.solarNoonAltitude ? Number(*t.solarNoonAltitude, "\u00b0")
                                                 : QStringLiteral("none"));

@@ -66,7 +66,7 @@ private:
     void ExportYear();
     SelectableValueLabel* AddRow(QGridLayout* grid, int row, const QString& label);
 
-    std::vector<SelectableValueLabel*> eventValues_;  // in the order of kEventRows
+    std::vector<SelectableValueLabel*> eventValues_;  // in the order of kAlmanacEventRows
     SelectableValueLabel* noonAltitude_ = nullptr;
     SelectableValueLabel* dayLength_ = nullptr;
     SelectableValueLabel* illumination_ = nullptr;
